@@ -1,0 +1,47 @@
+# make test: install what is missing, build, run every test.
+# make run:  install what is missing, build, run the main job on the demo data.
+JOBS ?= 2
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Debian packages each goal needs.
+BUILD_PACKAGES := g++ make cmake ninja-build libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
+BENCH_PACKAGES := libbenchmark-dev
+
+.PHONY: all deps bench-deps build test run asan-test bench clean
+
+all: build
+
+deps:
+	@./tools/install-packages $(BUILD_PACKAGES)
+
+bench-deps:
+	@./tools/install-packages $(BUILD_PACKAGES) $(BENCH_PACKAGES)
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
+
+run: build
+	cd data/demo && ../../$(BUILD)/src/valdren check
+
+asan-test: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVALDREN_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(ASAN_BUILD) -j $(JOBS) --output-on-failure
+
+bench: bench-deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVALDREN_TESTS=OFF -DVALDREN_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	./tools/run-benchmarks $(BENCH_BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,157 @@
+#include "base/Scanner.h"
+
+#include <limits>
+
+#include "base/String.h"
+
+namespace valdren {
+
+namespace {
+
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+}  // namespace
+
+int Scanner::Peek() const {
+  if (failed_ || AtEnd()) return -1;
+  return static_cast<unsigned char>(text_[pos_]);
+}
+
+bool Scanner::Get(char& c) {
+  if (failed_ || AtEnd()) {
+    failed_ = true;
+    return false;
+  }
+  c = text_[pos_++];
+  return true;
+}
+
+void Scanner::Unget() {
+  if (pos_ > 0) --pos_;
+}
+
+void Scanner::SkipWhite() {
+  if (failed_) return;
+  while (!AtEnd() && IsWhite(text_[pos_])) ++pos_;
+}
+
+bool Scanner::NextNonBlank(char& c) {
+  SkipWhite();
+  return Get(c);
+}
+
+void Scanner::DropZeros() {
+  if (failed_) return;
+  while (!AtEnd() && text_[pos_] == '0') ++pos_;
+}
+
+void Scanner::DropOneLeadingZero() {
+  SkipWhite();
+  if (Peek() == '0') ++pos_;
+}
+
+bool Scanner::ReadSign(bool& negative) {
+  SkipWhite();
+  if (failed_) return false;
+  negative = false;
+  if (!AtEnd() && (text_[pos_] == '+' || text_[pos_] == '-')) {
+    negative = text_[pos_] == '-';
+    ++pos_;
+  }
+  return true;
+}
+
+bool Scanner::ReadMagnitude(std::uint64_t limit, std::uint64_t& magnitude) {
+  int base = 10;
+  if (Peek() == '0') {
+    const bool hex = pos_ + 2 < text_.size() && (text_[pos_ + 1] == 'x' || text_[pos_ + 1] == 'X') &&
+                     DigitValue(text_[pos_ + 2]) < 16;
+    base = hex ? 16 : 8;
+    if (hex) pos_ += 2;
+  }
+  const std::size_t start = pos_;
+  bool overflow = false;
+  magnitude = 0;
+  while (!AtEnd() && DigitValue(text_[pos_]) < base) {
+    magnitude = magnitude * base + DigitValue(text_[pos_]);
+    if (magnitude > limit) {
+      overflow = true;
+      magnitude = limit;
+    }
+    ++pos_;
+  }
+  return pos_ > start && !overflow;
+}
+
+bool Scanner::ReadInt(int& value) {
+  bool negative = false;
+  std::uint64_t magnitude = 0;
+  const std::uint64_t limit = std::uint64_t{std::numeric_limits<int>::max()} + 1;
+  if (!ReadSign(negative) || !ReadMagnitude(limit, magnitude) || (!negative && magnitude == limit)) {
+    failed_ = true;
+    return false;
+  }
+  value = negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude))
+                   : static_cast<int>(magnitude);
+  return true;
+}
+
+bool Scanner::ReadUnsigned(std::uint32_t& value) {
+  bool negative = false;
+  std::uint64_t magnitude = 0;
+  if (!ReadSign(negative) || !ReadMagnitude(std::numeric_limits<std::uint32_t>::max(), magnitude)) {
+    failed_ = true;
+    return false;
+  }
+  value = static_cast<std::uint32_t>(negative ? 0 - magnitude : magnitude);
+  return true;
+}
+
+std::string_view Scanner::ReadLine(std::size_t limit, char delimiter) {
+  if (failed_ || AtEnd()) {
+    failed_ = true;
+    return {};
+  }
+  const std::size_t start = pos_;
+  while (!AtEnd() && text_[pos_] != delimiter && pos_ - start < limit) ++pos_;
+  const std::string_view line = text_.substr(start, pos_ - start);
+  if (!AtEnd() && text_[pos_] == delimiter) ++pos_;
+  return line;
+}
+
+std::string_view Scanner::ReadWord(std::size_t limit) {
+  SkipWhite();
+  if (failed_ || AtEnd()) {
+    failed_ = true;
+    return {};
+  }
+  const std::size_t start = pos_;
+  while (!AtEnd() && !IsWhite(text_[pos_]) && pos_ - start < limit) ++pos_;
+  return text_.substr(start, pos_ - start);
+}
+
+std::string_view Scanner::TakeRest() {
+  if (failed_) return {};
+  const std::string_view rest = text_.substr(pos_);
+  pos_ = text_.size();
+  return rest;
+}
+
+bool Scanner::SkipPast(char delimiter) {
+  if (failed_) return false;
+  const std::size_t end = text_.find(delimiter, pos_);
+  if (end == std::string_view::npos) {
+    pos_ = text_.size();
+    failed_ = true;
+    return false;
+  }
+  pos_ = end + 1;
+  return true;
+}
+
+}  // namespace valdren
