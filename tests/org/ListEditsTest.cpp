@@ -29,6 +29,10 @@ struct MoveCase {
   const char* after;
 };
 
+void PrintTo(const MoveCase& c, std::ostream* out) {
+  *out << c.which;
+}
+
 class MoveEdit : public testing::TestWithParam<MoveCase> {};
 
 // The same edits hold for the top level and for a group's children.
@@ -148,6 +152,10 @@ struct LowerCase {
   std::uint32_t reference;
   bool lowers;
 };
+
+void PrintTo(const LowerCase& c, std::ostream* out) {
+  *out << c.what;
+}
 
 class LowerEdit : public testing::TestWithParam<LowerCase> {};
 

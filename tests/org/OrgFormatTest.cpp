@@ -70,6 +70,10 @@ struct ReadCase {
   std::string dump;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* out) {
+  *out << c.what;
+}
+
 class OrgReader : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(OrgReader, KeepsWhatItCanRead) {
@@ -136,6 +140,10 @@ struct HeaderCase {
   bool ok;
   int version, nextId, month, year;
 };
+
+void PrintTo(const HeaderCase& c, std::ostream* out) {
+  *out << testing::PrintToString(c.file);
+}
 
 class OrgHeader : public testing::TestWithParam<HeaderCase> {};
 

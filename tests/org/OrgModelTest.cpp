@@ -16,6 +16,10 @@ struct NameCase {
   const char* stored;
 };
 
+void PrintTo(const NameCase& c, std::ostream* out) {
+  *out << c.typed;
+}
+
 class SetName : public testing::TestWithParam<NameCase> {};
 
 TEST_P(SetName, DropsEveryParenthesisedPart) {
@@ -39,6 +43,10 @@ struct RatingCase {
   int newRating;
   std::uint32_t after;
 };
+
+void PrintTo(const RatingCase& c, std::ostream* out) {
+  *out << c.reference;
+}
 
 class CommandRating : public testing::TestWithParam<RatingCase> {};
 
