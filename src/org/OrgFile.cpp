@@ -59,9 +59,12 @@ class DescriptorBuffer : public std::streambuf {
 // A new file beside the target, created under a name no other file has.
 int CreateTemporary(const fs::path& target, fs::path& temporary) {
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid());
+  std::string stem(1, '.');
+  stem.append(target.filename().string()).append(1, '.').append(std::to_string(::getpid()));
   for (int attempt = 0; attempt < 1000; ++attempt) {
-    temporary = folder / (stem + "." + std::to_string(attempt) + ".tmp");
+    std::string name = stem;
+    name.append(1, '.').append(std::to_string(attempt)).append(".tmp");
+    temporary = folder / name;
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }

@@ -31,14 +31,27 @@ void WriteBlanks(std::ostream& out, int count) {
   }
 }
 
-// Appends the number in decimal followed by one blank.
-template <typename Number>
-void AppendField(std::string& line, Number value) {
-  char digits[16];
-  const char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  line.append(digits, static_cast<std::size_t>(end - digits));
-  line.push_back(' ');
-}
+// The start of an item line up to its name, formatted without touching the heap: the letter,
+// then each number followed by one blank.
+class LineStart {
+ public:
+  explicit LineStart(char letter) { data_[size_++] = letter; }
+
+  template <typename Number>
+  void Field(Number value) {
+    char* const end = data_ + sizeof data_;
+    const auto [last, error] = std::to_chars(data_ + size_, end - 1, value);
+    if (error != std::errc()) return;
+    size_ = static_cast<std::size_t>(last - data_);
+    data_[size_++] = ' ';
+  }
+
+  void Write(std::ostream& out) const { out.write(data_, static_cast<std::streamsize>(size_)); }
+
+ private:
+  char data_[40];
+  std::size_t size_ = 0;
+};
 
 }  // namespace
 
@@ -70,12 +83,11 @@ Scanner& ReadItemLine(Scanner& in, OrgItem& item) {
 
 std::ostream& WriteItemLine(std::ostream& out, const OrgItem& item, int indent) {
   WriteBlanks(out, indent);
-  std::string fields(1, EchelonLetter(item.echelon));
-  fields.reserve(40);
-  AppendField(fields, item.reference);
-  AppendField(fields, item.id);
-  AppendField(fields, item.morale);
-  out.write(fields.data(), static_cast<std::streamsize>(fields.size()));
+  LineStart start(EchelonLetter(item.echelon));
+  start.Field(item.reference);
+  start.Field(item.id);
+  start.Field(item.morale);
+  start.Write(out);
   const std::string_view name = item.name.View();
   if (name.size() <= kWrittenNameLimit && std::none_of(name.begin(), name.end(), BreaksLine)) {
     out.write(name.data(), static_cast<std::streamsize>(name.size()));
