@@ -28,6 +28,9 @@ class String {
   friend String operator+(const String& left, std::string_view right);
   friend String operator+(std::string_view left, const String& right);
   friend String operator+(const String& left, const String& right);
+  // A literal would convert both ways; a null text joins as an empty one.
+  friend String operator+(const String& left, const char* right);
+  friend String operator+(const char* left, const String& right);
   bool operator==(const String& other) const = default;
   bool operator==(std::string_view other) const { return text_ == other; }
   // Without it a literal converts both ways and the comparison is ambiguous; null is empty.
