@@ -33,9 +33,11 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
-  // Read in large blocks rather than character by character.
+  // Read in large blocks rather than character by character, into room for the whole file.
   std::string text;
   constexpr std::size_t kBlock = 1 << 16;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error) text.reserve(static_cast<std::size_t>(size) + kBlock);
   for (;;) {
     const std::size_t size = text.size();
     text.resize(size + kBlock);
