@@ -10,6 +10,7 @@
 #include "oob/ErrorLog.h"
 #include "oob/OobDatabase.h"
 #include "oob/OrgTemplate.h"
+#include "oob/PlatoonFile.h"
 #include "support/GameFolder.h"
 
 namespace valdren {
@@ -99,14 +100,19 @@ TEST_F(Loader, FoldersAreNotFiles) {
 }
 
 TEST_F(Loader, AnErrorEndsTheWholeLoadAndKeepsWhatCameBefore) {
-  folder.Write("company.oob", "41 6 45 12 C100001 7 Rifles\n\n41 6 45 12 C100002 7 Guards\n");
+  std::string platoon =
+      "P1101 3 0 0 0 0 0 0 0 0 M 0 0 0 0 0 0 0 W 0 0 0 0 0 0 41 6 45 12 0 0 0 Rifles";
+  Scramble(platoon);
+  folder.Write("platoon.obx", platoon + "\n");
+  folder.Write("company.oob",
+               "41 6 45 12 C100001 7 Rifles\n41 6 45 12 P1101\n\n41 6 45 12 C100002 7 Guards\n");
   folder.Write("battalion.oob",
                "41 6 45 12 B200001 7 First\n41 6 45 12 C100001\n\n"
                "41 6 45 12 B200002 7 Second\n41 6 45 12 C100009\n");
   folder.Write("regiment.oob", "41 6 45 12 R300001 7 Regiment\n");
   folder.Write("army.oob", "41 6 45 12 A700001 7 Army\n");
   EXPECT_EQ(Load(), "File battalion.oob: line 5: Invalid unit reference number: 100009");
-  EXPECT_EQ(Loaded(), (Names{"C100001 Rifles", "C100002 Guards", "B200001 First"}));
+  EXPECT_EQ(Loaded(), (Names{"P1101 Rifles", "C100001 Rifles", "C100002 Guards", "B200001 First"}));
 }
 
 TEST_F(Loader, RecordsNameLowerEchelonsButNeverHigherOnes) {
