@@ -95,7 +95,15 @@ MissingSubunits::Plan MissingSubunits::MakePlan(const OrgTemplate& unit) const {
       if (!choice.item->InDateRange(date_.month, date_.year)) continue;
       anyChoice = true;
       const OrgTemplate* const below = AsOrg(choice.item);
-      if (below && !plans_.at(below).empty())
+      if (!below) continue;
+      const Plan& belowPlan = plans_.at(below);
+      if (belowPlan.empty()) continue;
+      // When all the messages below lie under a single alternative of the template below, its
+      // own text plays no part in them: going straight to that alternative keeps the walk to
+      // the messages short, however long a chain of templates leads to them.
+      if (belowPlan.size() == 1 && belowPlan.front().kind == Step::kChoice)
+        plan.push_back(belowPlan.front());
+      else
         plan.push_back({.kind = Step::kChoice, .unit = below, .probability = choice.weight});
     }
     if (!anyChoice) plan.push_back({.kind = Step::kGroupMessage, .group = &group});

@@ -16,9 +16,10 @@ class CatalogMessages;
 //
 // Whether a template's breakdown holds a message depends only on the template and the date, so
 // each template is examined once per date and remembered as a short plan: the messages of its
-// own groups and the alternatives under which further messages lie. Reporting follows only those
-// plans, so its cost grows with the messages shown, not with the size of the breakdown, and a
-// breakdown without a message costs one look at each distinct template in it.
+// own groups and the alternatives under which further messages lie, with chains that lead to a
+// single alternative cut short. Reporting follows only those plans, so its cost grows with the
+// messages shown, not with the size or depth of the breakdown, and a breakdown without a message
+// costs one look at each distinct template in it.
 class MissingSubunits {
  public:
   explicit MissingSubunits(CatalogDate date = {}) : date_(date) {}
