@@ -9,8 +9,11 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # Debian packages each goal needs.
 BUILD_PACKAGES := g++ make cmake ninja-build libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
 BENCH_PACKAGES := libbenchmark-dev
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 120
 
-.PHONY: all deps bench-deps build test run asan-test bench clean
+.PHONY: all deps bench-deps fuzz-deps build test run asan-test bench fuzz clean
 
 all: build
 
@@ -19,6 +22,9 @@ deps:
 
 bench-deps:
 	@./tools/install-packages $(BUILD_PACKAGES) $(BENCH_PACKAGES)
+
+fuzz-deps:
+	@./tools/install-packages $(BUILD_PACKAGES) $(FUZZ_PACKAGES)
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
@@ -30,7 +36,7 @@ test: build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
 
 run: build
-	cd data/demo && ../../$(BUILD)/src/valdren check
+	$(BUILD)/src/valdren -C data/demo check
 
 asan-test: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVALDREN_SANITIZE=ON
@@ -43,5 +49,11 @@ bench: bench-deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./tools/run-benchmarks $(BENCH_BUILD)
 
+fuzz: fuzz-deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVALDREN_TESTS=OFF -DVALDREN_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	./tools/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

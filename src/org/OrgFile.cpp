@@ -1,0 +1,160 @@
+#include "org/OrgFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <ostream>
+#include <sstream>
+#include <streambuf>
+
+#include "base/Scanner.h"
+#include "base/TextInput.h"
+#include "org/OrgRoot.h"
+
+namespace valdren {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// An output buffer over a file descriptor, so that the file can be flushed to the disk with
+// fsync before it replaces the old one.
+class DescriptorBuffer : public std::streambuf {
+ public:
+  explicit DescriptorBuffer(int fd) : fd_(fd) {
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+  }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (!Drain()) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+      *pptr() = traits_type::to_char_type(c);
+      pbump(1);
+    }
+    return traits_type::not_eof(c);
+  }
+  int sync() override { return Drain() ? 0 : -1; }
+
+ private:
+  bool Drain() {
+    const char* at = pbase();
+    while (at < pptr()) {
+      const ssize_t written = ::write(fd_, at, static_cast<std::size_t>(pptr() - at));
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) return false;
+      at += written;
+    }
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    return true;
+  }
+
+  int fd_;
+  std::array<char, 1 << 16> buffer_;
+};
+
+// A new file beside the target, created under a name no other file has.
+int CreateTemporary(const fs::path& target, fs::path& temporary) {
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::string stem(1, '.');
+  stem.append(target.filename().string()).append(1, '.').append(std::to_string(::getpid()));
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    std::string name = stem;
+    name.append(1, '.').append(std::to_string(attempt)).append(".tmp");
+    temporary = folder / name;
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// The new file would replace a symbolic link by a file; the file the link names is replaced.
+fs::path ResolvedTarget(const fs::path& path) {
+  std::error_code error;
+  if (!fs::is_symlink(path, error)) return path;
+  fs::path resolved = fs::canonical(path, error);
+  return error ? path : resolved;
+}
+
+void SyncFolder(const fs::path& target) {
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+OrgFileStatus Abandon(int fd, const fs::path& temporary, OrgFileStatus status) {
+  if (fd >= 0) ::close(fd);
+  ::unlink(temporary.c_str());
+  return status;
+}
+
+}  // namespace
+
+std::string_view OrgFileMessage(OrgFileStatus status) {
+  switch (status) {
+    case OrgFileStatus::kDone:
+      return "";
+    case OrgFileStatus::kUnableToOpen:
+      return "Unable to open file";
+    case OrgFileStatus::kErrorWriting:
+      return "Error writing file";
+    case OrgFileStatus::kErrorClosing:
+      return "Error closing file";
+    case OrgFileStatus::kErrorReading:
+      return "Error reading file";
+  }
+  return "";
+}
+
+OrgFileStatus SaveOrganization(const OrgRoot& root, const fs::path& path) {
+  const fs::path target = ResolvedTarget(path);
+  // A file that could not be opened for writing in place is not replaced behind the user's back.
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && (S_ISDIR(old.st_mode) || ::access(target.c_str(), W_OK) != 0))
+    return OrgFileStatus::kUnableToOpen;
+
+  fs::path temporary;
+  const int fd = CreateTemporary(target, temporary);
+  if (fd < 0) return OrgFileStatus::kUnableToOpen;
+  if (exists) ::fchmod(fd, old.st_mode & 07777);
+
+  {
+    DescriptorBuffer buffer(fd);
+    std::ostream out(&buffer);
+    if (!root.Write(out)) return Abandon(fd, temporary, OrgFileStatus::kErrorWriting);
+    if (!out.flush()) return Abandon(fd, temporary, OrgFileStatus::kErrorClosing);
+  }
+  if (::fsync(fd) != 0) return Abandon(fd, temporary, OrgFileStatus::kErrorClosing);
+  if (::close(fd) != 0) return Abandon(-1, temporary, OrgFileStatus::kErrorClosing);
+  if (::rename(temporary.c_str(), target.c_str()) != 0)
+    return Abandon(-1, temporary, OrgFileStatus::kErrorClosing);
+  SyncFolder(target);
+  return OrgFileStatus::kDone;
+}
+
+OrgFileStatus LoadOrganization(OrgRoot& root, const fs::path& path) {
+  const std::optional<std::string> text = ReadTextFile(path);
+  if (!text) return OrgFileStatus::kUnableToOpen;
+  Scanner in(*text);
+  return root.Read(in) ? OrgFileStatus::kDone : OrgFileStatus::kErrorReading;
+}
+
+bool ReadOrganization(OrgRoot& root, std::string_view bytes) {
+  const std::string text = TextMode(bytes);
+  Scanner in(text);
+  return !root.Read(in).Failed();
+}
+
+std::string WriteOrganization(const OrgRoot& root) {
+  std::ostringstream out;
+  root.Write(out);
+  return std::move(out).str();
+}
+
+}  // namespace valdren
