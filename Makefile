@@ -36,7 +36,7 @@ test: build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
 
 run: build
-	cd data/demo && ../../$(BUILD)/src/valdren check
+	$(BUILD)/src/valdren -C data/demo check
 
 asan-test: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVALDREN_SANITIZE=ON

@@ -1,0 +1,53 @@
+#include "cli/Tool.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+namespace valdren::cli {
+
+int Tool::Fail(std::string_view message) {
+  err << "valdren: " << message << '\n';
+  return kFailure;
+}
+
+std::optional<std::string> ReadInput(const std::string& name, std::string& reason) {
+  if (name.empty() || name == "-") {
+    std::string bytes((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    if (!std::cin.bad()) return bytes;
+    reason = "cannot read standard input";
+    return std::nullopt;
+  }
+  std::error_code failure;
+  const auto status = std::filesystem::status(name, failure);
+  if (!std::filesystem::exists(status)) {
+    reason = "cannot read " + name + ": no such file";
+    return std::nullopt;
+  }
+  if (std::filesystem::is_directory(status)) {
+    reason = "cannot read " + name + ": it is a folder";
+    return std::nullopt;
+  }
+  std::ifstream file(name, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (!file.is_open() || file.bad()) {
+    reason = "cannot read " + name;
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+CLI::App& CommandList::Add(const std::string& name, const std::string& description, Run run) {
+  CLI::App* const command = app_.add_subcommand(name, description);
+  commands_.emplace_back(command, std::move(run));
+  return *command;
+}
+
+int CommandList::RunChosen(Tool& tool) const {
+  for (const auto& [command, run] : commands_)
+    if (command->parsed()) return run(tool);
+  return kUsageError;
+}
+
+}  // namespace valdren::cli

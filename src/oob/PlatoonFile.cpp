@@ -1,0 +1,118 @@
+#include "oob/PlatoonFile.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "base/Scanner.h"
+#include "oob/NumberedFiles.h"
+#include "oob/OobDatabase.h"
+#include "oob/PlatoonTemplate.h"
+
+namespace valdren {
+
+namespace {
+
+constexpr int kFirstCode = 32;
+constexpr int kLastCode = 127;  // the shift takes it in although it is not printable
+constexpr int kPrintableCodes = 95;
+
+// Moves every code of 32..127 by delta places among the 95 printable codes.
+void Shift(std::string& line, int delta) {
+  for (char& c : line) {
+    const int code = static_cast<unsigned char>(c);
+    if (code < kFirstCode || code > kLastCode) continue;
+    int place = (code - kFirstCode + delta) % kPrintableCodes;
+    if (place < 0) place += kPrintableCodes;
+    c = static_cast<char>(kFirstCode + place);
+  }
+}
+
+// The shift of a line: its length, except that a line of exactly 95 characters moves by 96.
+int ShiftOf(const std::string& line) {
+  const std::size_t length = line.size();
+  return length == kPrintableCodes ? kPrintableCodes + 1
+                                   : static_cast<int>(length % kPrintableCodes);
+}
+
+std::string ShiftFile(std::string_view bytes, void (*shift)(std::string&)) {
+  const std::size_t textEnd = std::min(bytes.find('\x1a'), bytes.size());
+  const std::string_view text = bytes.substr(0, textEnd);
+  std::string out;
+  out.reserve(bytes.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t feed = text.find('\n', pos);
+    const std::size_t next = feed == std::string_view::npos ? text.size() : feed + 1;
+    std::size_t lineEnd = std::min(feed, text.size());
+    if (feed != std::string_view::npos && lineEnd > pos && text[lineEnd - 1] == '\r') --lineEnd;
+    for (std::size_t piece = pos; piece < lineEnd; piece += String::kReadLimit) {
+      std::string part(text.substr(piece, std::min(String::kReadLimit, lineEnd - piece)));
+      shift(part);
+      out += part;
+    }
+    out += text.substr(lineEnd, next - lineEnd);
+    pos = next;
+  }
+  out += bytes.substr(textEnd);
+  return out;
+}
+
+}  // namespace
+
+void Unscramble(std::string& line) {
+  Shift(line, -ShiftOf(line));
+}
+
+void Scramble(std::string& line) {
+  Shift(line, ShiftOf(line));
+}
+
+std::string UnscrambleFile(std::string_view bytes) {
+  return ShiftFile(bytes, Unscramble);
+}
+
+std::string ScrambleFile(std::string_view bytes) {
+  return ShiftFile(bytes, Scramble);
+}
+
+void SplitAtComma(String& source, String& destination) {
+  const std::string_view text = source.View();
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos) {
+    destination = source;
+    return;
+  }
+  std::string_view after = text.substr(comma + 1);
+  while (!after.empty() && IsWhite(after.front()))
+    after.remove_prefix(1);
+  std::string_view before = text.substr(0, comma);
+  while (!before.empty() && IsWhite(before.back()))
+    before.remove_suffix(1);
+  destination = after;
+  source = String(before);  // before is a view of source's own text: copy it out first
+}
+
+ErrorText LoadPlatoonFile(OobDatabase& database, std::string_view fileName, std::string_view text) {
+  Scanner file(text);
+  int lineNumber = 1;
+  while (!file.Failed() && !file.AtEnd()) {
+    auto platoon = std::make_unique<PlatoonTemplate>();
+    platoon->ReadPlatoon(file);
+    if (file.Failed()) {
+      return "File " + std::string(fileName) + ": line " + std::to_string(lineNumber) +
+             ": error reading data";
+    }
+    database.Append(std::move(platoon));
+    ++lineNumber;
+  }
+  return std::nullopt;
+}
+
+ErrorText LoadPlatoons(OobDatabase& database, const std::filesystem::path& folder) {
+  return LoadNumberedFiles(folder, "platoon", "obx",
+                           [&database](std::string_view fileName, std::string_view text) {
+                             return LoadPlatoonFile(database, fileName, text);
+                           });
+}
+
+}  // namespace valdren
