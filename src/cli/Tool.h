@@ -53,12 +53,14 @@ class CommandList {
   std::vector<std::pair<CLI::App*, Run>> commands_;
 };
 
+void AddBuildCommand(CommandList& commands);
 void AddObxCommand(CommandList& commands);
 void AddShowCommand(CommandList& commands);
 
 // In the order --help lists them.
 inline void AddCommands(CommandList& commands) {
   AddShowCommand(commands);
+  AddBuildCommand(commands);
   AddObxCommand(commands);
 }
 
