@@ -195,8 +195,10 @@ void AddBuildCommand(CommandList& commands) {
       ->required()
       ->check(CLI::Validator(
           [](const std::string& text) {
-            return ParseReference(text) ? std::string()
-                                        : "REF is a letter of PCBRGDKA and a number: " + text;
+            return ParseReference(text)
+                       ? std::string()
+                       : "a type prefix letter of PCBRGDKA followed by a reference number, not " +
+                             text;
           },
           "REF"));
   build
@@ -207,7 +209,7 @@ void AddBuildCommand(CommandList& commands) {
       ->check(CLI::Validator(
           [](const std::string& text) {
             return ParseDate(text) ? std::string()
-                                   : "DATE is M/YY or MM/YY with a year 39..45: " + text;
+                                   : "M/YY or MM/YY with a year 39..45, not " + text;
           },
           "DATE"));
   build.add_option("--seed", options->seed, "Seed every random source with N (0..4294967295)")
