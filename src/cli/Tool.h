@@ -82,11 +82,13 @@ class CommandList {
 void AddCheckCommand(CommandList& commands);
 void AddDumpCommand(CommandList& commands);
 void AddObxCommand(CommandList& commands);
+void AddShowCommand(CommandList& commands);
 
 // In the order --help lists them.
 inline void AddCommands(CommandList& commands) {
   AddCheckCommand(commands);
   AddDumpCommand(commands);
+  AddShowCommand(commands);
   AddObxCommand(commands);
 }
 
