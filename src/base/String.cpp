@@ -35,11 +35,25 @@ String operator+(std::string_view left, const String& right) {
   return String(std::move(joined));
 }
 
-String operator+(const String& left, const String& right) { return left + right.View(); }
+String operator+(const String& left, const String& right) {
+  return left + right.View();
+}
 
-bool IsBlank(std::string_view text) { return std::all_of(text.begin(), text.end(), IsWhite); }
+String operator+(const String& left, const char* right) {
+  return left + std::string_view(right ? right : "");
+}
 
-bool String::IsBlank() const { return valdren::IsBlank(text_); }
+String operator+(const char* left, const String& right) {
+  return std::string_view(left ? left : "") + right;
+}
+
+bool IsBlank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), IsWhite);
+}
+
+bool String::IsBlank() const {
+  return valdren::IsBlank(text_);
+}
 
 bool String::ReadLine(Scanner& in, char delimiter) {
   text_ = in.ReadLine(kReadLimit, delimiter);
@@ -51,8 +65,12 @@ bool String::ReadWord(Scanner& in) {
   return !in.Failed();
 }
 
-void String::Write(std::ostream& out, char end) const { out << text_ << end; }
+void String::Write(std::ostream& out, char end) const {
+  out << text_ << end;
+}
 
-std::ostream& operator<<(std::ostream& out, const String& text) { return out << text.View(); }
+std::ostream& operator<<(std::ostream& out, const String& text) {
+  return out << text.View();
+}
 
 }  // namespace valdren

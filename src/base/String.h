@@ -18,7 +18,7 @@ class String {
 
   String() = default;
   String(const char* text) : text_(text ? text : "") {}  // NOLINT: texts convert freely
-  String(std::string_view text) : text_(text) {}          // NOLINT
+  String(std::string_view text) : text_(text) {}         // NOLINT
   explicit String(std::string text) : text_(std::move(text)) {}
 
   String& operator=(const char* text);
@@ -28,8 +28,13 @@ class String {
   friend String operator+(const String& left, std::string_view right);
   friend String operator+(std::string_view left, const String& right);
   friend String operator+(const String& left, const String& right);
+  // A literal would convert both ways; a null text joins as an empty one.
+  friend String operator+(const String& left, const char* right);
+  friend String operator+(const char* left, const String& right);
   bool operator==(const String& other) const = default;
   bool operator==(std::string_view other) const { return text_ == other; }
+  // Without it a literal converts both ways and the comparison is ambiguous; null is empty.
+  bool operator==(const char* other) const { return text_ == (other ? other : ""); }
 
   const char* c_str() const { return text_.c_str(); }
   std::string_view View() const { return text_; }

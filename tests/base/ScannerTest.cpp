@@ -30,16 +30,15 @@ TEST_P(IntRule, ReadsSignBaseAndStopsAtTheFirstForeignCharacter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, IntRule,
-    testing::Values(IntCase{"  42 x", true, 42, " x"}, IntCase{"-17", true, -17, ""},
-                    IntCase{"+5", true, 5, ""}, IntCase{"0x1F,", true, 31, ","},
-                    IntCase{"0X1f", true, 31, ""}, IntCase{"017", true, 15, ""},
-                    IntCase{"08", true, 0, "8"}, IntCase{"09 1", true, 0, "9 1"},
-                    IntCase{"0", true, 0, ""}, IntCase{"0xg", true, 0, "xg"},
-                    IntCase{"\t\r\n\v\f7", true, 7, ""}, IntCase{"2147483647", true, 2147483647, ""},
-                    IntCase{"-2147483648", true, -2147483647 - 1, ""},
-                    IntCase{"2147483648", false, 0, ""}, IntCase{"99999999999999999999", false, 0, ""},
-                    IntCase{"x1", false, 0, ""}, IntCase{"-", false, 0, ""},
-                    IntCase{"", false, 0, ""}, IntCase{"   ", false, 0, ""}));
+    testing::Values(
+        IntCase{"  42 x", true, 42, " x"}, IntCase{"-17", true, -17, ""},
+        IntCase{"+5", true, 5, ""}, IntCase{"0x1F,", true, 31, ","}, IntCase{"0X1f", true, 31, ""},
+        IntCase{"017", true, 15, ""}, IntCase{"08", true, 0, "8"}, IntCase{"09 1", true, 0, "9 1"},
+        IntCase{"0", true, 0, ""}, IntCase{"0xg", true, 0, "xg"},
+        IntCase{"\t\r\n\v\f7", true, 7, ""}, IntCase{"2147483647", true, 2147483647, ""},
+        IntCase{"-2147483648", true, -2147483647 - 1, ""}, IntCase{"2147483648", false, 0, ""},
+        IntCase{"99999999999999999999", false, 0, ""}, IntCase{"x1", false, 0, ""},
+        IntCase{"-", false, 0, ""}, IntCase{"", false, 0, ""}, IntCase{"   ", false, 0, ""}));
 
 TEST(Scanner, UnsignedTakesThirtyTwoBitsAndWrapsANegativeValue) {
   std::uint32_t value = 0;
@@ -109,6 +108,50 @@ TEST(Scanner, WordsSkipWhiteSpaceAndStopAtTheLimit) {
   EXPECT_FALSE(in.Failed());
   EXPECT_EQ(in.ReadWord(10), "");
   EXPECT_TRUE(in.Failed());
+}
+
+TEST(Scanner, UnsignedFollowsTheSameBaseRule) {
+  std::uint32_t value = 0;
+  Scanner in(" 0x10 010 +7 09");
+  EXPECT_TRUE(in.ReadUnsigned(value));
+  EXPECT_EQ(value, 16u);
+  EXPECT_TRUE(in.ReadUnsigned(value));
+  EXPECT_EQ(value, 8u);
+  EXPECT_TRUE(in.ReadUnsigned(value));
+  EXPECT_EQ(value, 7u);
+  EXPECT_TRUE(in.ReadUnsigned(value));
+  EXPECT_EQ(value, 0u);
+  EXPECT_EQ(in.TakeRest(), "9");
+}
+
+TEST(Scanner, CharactersOneByOne) {
+  Scanner in(" \t(x) rest of line ");
+  char c = 0;
+  EXPECT_TRUE(in.NextNonBlank(c));
+  EXPECT_EQ(c, '(');
+  in.Unget();
+  EXPECT_EQ(in.Peek(), '(');
+  EXPECT_TRUE(in.SkipPast(')'));
+  EXPECT_TRUE(in.Get(c));
+  EXPECT_EQ(c, ' ');  // taken as it comes, white or not
+  EXPECT_EQ(in.TakeRest(), "rest of line ");
+  EXPECT_TRUE(in.AtEnd());
+  EXPECT_FALSE(in.Failed());
+  EXPECT_FALSE(in.NextNonBlank(c));
+  EXPECT_TRUE(in.Failed());
+  EXPECT_EQ(in.TakeRest(), "");
+}
+
+TEST(Scanner, SkippingPastAMissingDelimiterFailsAtTheEnd) {
+  Scanner in("(60 P1102");
+  EXPECT_FALSE(in.SkipPast(')'));
+  EXPECT_TRUE(in.AtEnd());
+  EXPECT_TRUE(in.Failed());
+}
+
+TEST(Scanner, PeekSeesHighBytesAsPositive) {
+  Scanner in("\xff");
+  EXPECT_EQ(in.Peek(), 0xff);
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/ErrorText.h"
+
+namespace valdren {
+
+class ErrorLog;
+class OobDatabase;
+class OrgTemplate;
+class Scanner;
+class UnitTemplate;
+struct SubunitGroup;
+
+// The pieces of a .oob record, in the order ReadRecord uses them. A file is read line by line
+// from a scanner over its whole text; each line is then read through a scanner of its own, so no
+// token can run into the next line.
+
+// The next line of the file, at most 1023 characters, with the first "[...]" comment taken out;
+// lines that hold only a comment are skipped. A "[" without a "]" after it is logged and the line
+// is cut there. Counts every physical line read. Returns an empty line once the file is used up
+// (the file scanner has failed then). The line lives in the file text or in storage, until the
+// next call.
+std::string_view ReadLine(Scanner& file, int& lineCounter, std::string& storage, ErrorLog& log);
+
+// Reads the header's dates, reference, morale and name; stops quietly at the first item it cannot
+// read, so the rest keep their defaults. A prefix that is not the echelon's keeps the reference
+// but stops before the morale.
+void ReadHeader(OrgTemplate& unit, Scanner& line, int echelon);
+
+// Reads one group line: dates, an optional "+", the choices and the group name.
+ErrorText ReadGroup(SubunitGroup& group, Scanner& line, const OobDatabase& database);
+
+// Reads one choice: an optional "(probability)" (else the probability stays as the caller preset
+// it) and a reference, resolved among the templates loaded so far.
+ErrorText ReadChoice(const UnitTemplate*& choice, int& probability, Scanner& line,
+                     const OobDatabase& database);
+
+// Logs each choice that does not exist over the group's whole range, and a group of several
+// choices whose probabilities do not add up to 100.
+void CheckGroup(const OrgTemplate& unit, const SubunitGroup& group, ErrorLog& log);
+
+}  // namespace valdren
