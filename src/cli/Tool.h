@@ -54,9 +54,11 @@ class CommandList {
 };
 
 void AddObxCommand(CommandList& commands);
+void AddShowCommand(CommandList& commands);
 
 // In the order --help lists them.
 inline void AddCommands(CommandList& commands) {
+  AddShowCommand(commands);
   AddObxCommand(commands);
 }
 

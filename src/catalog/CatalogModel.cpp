@@ -1,0 +1,284 @@
+#include "catalog/CatalogModel.h"
+
+#include <algorithm>
+
+#include "catalog/CatalogMessages.h"
+#include "catalog/CatalogTexts.h"
+#include "oob/OobDatabase.h"
+
+namespace valdren {
+
+namespace {
+
+constexpr int kSpaceShift = 56;
+constexpr int kGenerationShift = 32;
+constexpr std::uint32_t kGenerationMask = 0xFFFFFF;
+
+std::uint32_t SpaceOf(CatalogRow row) {
+  return static_cast<std::uint32_t>(row.id >> kSpaceShift);
+}
+std::uint32_t GenerationOf(CatalogRow row) {
+  return static_cast<std::uint32_t>(row.id >> kGenerationShift) & kGenerationMask;
+}
+std::uint32_t SlotOf(CatalogRow row) {
+  return static_cast<std::uint32_t>(row.id);
+}
+
+}  // namespace
+
+CatalogModel::CatalogModel(const OobDatabase& database, CatalogMessages& messages)
+    : database_(database), messages_(messages), missing_(date_) {
+  for (const auto& node : database_.Templates()) {
+    const int nation = NationOf(*node.item);
+    if (nation < 0 || nation >= kNationCount) continue;  // no row to list it under
+    nations_[nation].present = true;
+    nations_[nation].templates.push_back(node.item);
+  }
+  for (int nation = 0; nation < kNationCount; ++nation) {
+    NationState& state = nations_[nation];
+    state.firstListedNode.fill(kNotMade);
+    if (!state.present) continue;
+    state.position = static_cast<int>(presentNations_.size());
+    presentNations_.push_back(nation);
+  }
+}
+
+// ---- Rows
+
+CatalogRow CatalogModel::NodeRow(int nation, std::uint32_t slot) const {
+  const std::uint64_t space = static_cast<std::uint64_t>(nation) + 1;
+  return {space << kSpaceShift | std::uint64_t{nations_[nation].generation} << kGenerationShift |
+          slot};
+}
+
+CatalogModel::Node* CatalogModel::NodeOf(CatalogRow row) const {
+  const std::uint32_t space = SpaceOf(row);
+  if (space == 0 || space > kNationCount) return nullptr;
+  const NationState& state = nations_[space - 1];
+  if (GenerationOf(row) != state.generation || SlotOf(row) >= state.nodes.size()) return nullptr;
+  return &state.nodes[SlotOf(row)];
+}
+
+CatalogRow CatalogModel::NationRow(int nation) const {
+  return IsPresent(nation) ? SkeletonRow(kNationSlots + nation) : kNoRow;
+}
+
+CatalogRow CatalogModel::EchelonGroupRow(int nation, int echelon) const {
+  if (!IsPresent(nation) || echelon < 0 || echelon >= kEchelonCount) return kNoRow;
+  return SkeletonRow(kEchelonGroupSlots + nation * kEchelonCount + echelon);
+}
+
+bool CatalogModel::IsPresent(int nation) const {
+  return nation >= 0 && nation < kNationCount && nations_[nation].present;
+}
+
+bool CatalogModel::IsFilled(int nation) const {
+  return IsPresent(nation) && std::ranges::any_of(nations_[nation].listed,
+                                                  [](const auto& list) { return !list.empty(); });
+}
+
+bool CatalogModel::IsExpanded(int nation) const {
+  return IsPresent(nation) && nations_[nation].expanded;
+}
+
+CatalogEntry CatalogModel::Entry(CatalogRow row) const {
+  if (Node* node = NodeOf(row)) return node->entry;
+  if (SpaceOf(row) != 0) return {};
+  const std::uint32_t slot = SlotOf(row);
+  if (slot < kEchelonGroupSlots) {
+    if (slot == kRootSlot) return {};
+    return {.kind = CatalogKind::kNation, .nation = static_cast<std::int8_t>(slot - kNationSlots)};
+  }
+  const std::uint32_t group = slot - kEchelonGroupSlots;
+  return {.kind = CatalogKind::kEchelonGroup,
+          .nation = static_cast<std::int8_t>(group / kEchelonCount),
+          .echelon = static_cast<std::int8_t>(group % kEchelonCount)};
+}
+
+bool CatalogModel::IsValid(CatalogRow row) const {
+  if (NodeOf(row)) return true;
+  if (SpaceOf(row) != 0) return false;
+  const std::uint32_t slot = SlotOf(row);
+  if (slot == kRootSlot) return true;
+  if (slot < kEchelonGroupSlots) return IsPresent(static_cast<int>(slot - kNationSlots));
+  return slot < kEchelonGroupSlots + kNationCount * kEchelonCount &&
+         IsPresent(static_cast<int>((slot - kEchelonGroupSlots) / kEchelonCount));
+}
+
+String CatalogModel::Text(CatalogRow row) const {
+  return IsValid(row) ? EntryText(Entry(row)) : String();
+}
+
+int CatalogModel::Image(CatalogRow row) const {
+  return IsValid(row) ? EntryImage(Entry(row)) : 0;
+}
+
+const UnitTemplate* CatalogModel::Template(CatalogRow row) const {
+  return IsValid(row) ? Entry(row).unit : nullptr;
+}
+
+CatalogRow CatalogModel::Parent(CatalogRow row) const {
+  if (Node* node = NodeOf(row)) return node->parent;
+  if (!IsValid(row) || row == Root()) return kNoRow;
+  const CatalogEntry entry = Entry(row);
+  return entry.kind == CatalogKind::kNation ? Root() : NationRow(entry.nation);
+}
+
+int CatalogModel::RowIndex(CatalogRow row) const {
+  if (Node* node = NodeOf(row)) return node->index;
+  if (!IsValid(row)) return 0;
+  const CatalogEntry entry = Entry(row);
+  switch (entry.kind) {
+    case CatalogKind::kNation:
+      return nations_[entry.nation].position;
+    case CatalogKind::kEchelonGroup:
+      return entry.echelon;
+    default:
+      return 0;
+  }
+}
+
+int CatalogModel::ChildCount(CatalogRow row) const {
+  if (Node* node = NodeOf(row)) {
+    if (node->childCount < 0) {
+      int count = 0;
+      VisitBreakdown(node->entry, date_, [&count](const CatalogEntry&) { ++count; });
+      node->childCount = count;
+    }
+    return node->childCount;
+  }
+  if (!IsValid(row)) return 0;
+  const CatalogEntry entry = Entry(row);
+  switch (entry.kind) {
+    case CatalogKind::kRoot:
+      return static_cast<int>(presentNations_.size());
+    case CatalogKind::kNation:
+      return kEchelonCount;
+    case CatalogKind::kEchelonGroup:
+      return static_cast<int>(nations_[entry.nation].listed[entry.echelon].size());
+    default:
+      return 0;
+  }
+}
+
+CatalogRow CatalogModel::Child(CatalogRow parent, int index) const {
+  if (index < 0 || index >= ChildCount(parent)) return kNoRow;
+  const auto position = static_cast<std::uint32_t>(index);
+  if (Node* node = NodeOf(parent)) {
+    const int nation = static_cast<int>(SpaceOf(parent)) - 1;
+    const std::uint32_t first =
+        node->firstChild != kNotMade ? node->firstChild : MakeChildren(nation, SlotOf(parent));
+    return NodeRow(nation, first + position);
+  }
+  const CatalogEntry entry = Entry(parent);
+  switch (entry.kind) {
+    case CatalogKind::kRoot:
+      return NationRow(presentNations_[position]);
+    case CatalogKind::kNation:
+      return EchelonGroupRow(entry.nation, index);
+    case CatalogKind::kEchelonGroup: {
+      const NationState& state = nations_[entry.nation];
+      std::uint32_t& first = state.firstListedNode[entry.echelon];
+      if (first == kNotMade) {
+        first = static_cast<std::uint32_t>(state.nodes.size());
+        int row = 0;
+        for (const UnitTemplate* unit : state.listed[entry.echelon])
+          state.nodes.push_back({.entry = {.kind = CatalogKind::kTemplate, .unit = unit},
+                                 .parent = parent,
+                                 .index = row++});
+      }
+      return NodeRow(entry.nation, first + position);
+    }
+    default:
+      return kNoRow;
+  }
+}
+
+std::uint32_t CatalogModel::MakeChildren(int nation, std::uint32_t slot) const {
+  std::vector<Node>& nodes = nations_[nation].nodes;
+  const CatalogEntry entry = nodes[slot].entry;
+  const CatalogRow parent = NodeRow(nation, slot);
+  const auto first = static_cast<std::uint32_t>(nodes.size());
+  int count = 0;
+  VisitBreakdown(entry, date_, [&](const CatalogEntry& child) {
+    nodes.push_back({.entry = child, .parent = parent, .index = count++});
+  });
+  nodes[slot].firstChild = first;
+  nodes[slot].childCount = count;
+  return first;
+}
+
+// ---- Filling
+
+void CatalogModel::OnCatalogExpanding(CatalogRow row, bool expanding) {
+  if (Parent(row) != Root()) return;
+  const int nation = Entry(row).nation;
+  nations_[nation].expanded = expanding;
+  FillNation(nation);
+}
+
+void CatalogModel::FillNation(int nation) {
+  if (!IsPresent(nation) || IsFilled(nation)) return;
+  NationState& state = nations_[nation];
+  std::array<std::vector<const UnitTemplate*>, kEchelonCount> listed;
+  for (const UnitTemplate* unit : state.templates)
+    if (unit->InDateRange(date_.month, date_.year) && ListedInCatalog(*unit))
+      listed[unit->echelon].push_back(unit);
+  for (int echelon = 0; echelon < kEchelonCount; ++echelon) {
+    if (listed[echelon].empty()) continue;
+    const int last = static_cast<int>(listed[echelon].size()) - 1;
+    if (observer_) observer_->BeginInsertRows(EchelonGroupRow(nation, echelon), 0, last);
+    state.listed[echelon] = std::move(listed[echelon]);
+    if (observer_) observer_->EndInsertRows();
+  }
+  // The rows are all in place before the first message, in the order of the templates.
+  for (const UnitTemplate* unit : state.templates)
+    if (const OrgTemplate* org = AsOrg(unit); org && org->InDateRange(date_.month, date_.year))
+      missing_.Report(*org, org->name.View(), messages_);
+}
+
+void CatalogModel::EmptyNation(int nation) {
+  NationState& state = nations_[nation];
+  for (int echelon = 0; echelon < kEchelonCount; ++echelon) {
+    auto& list = state.listed[echelon];
+    if (list.empty()) continue;
+    const int last = static_cast<int>(list.size()) - 1;
+    if (observer_) observer_->BeginRemoveRows(EchelonGroupRow(nation, echelon), 0, last);
+    list = {};
+    if (observer_) observer_->EndRemoveRows();
+  }
+  state.nodes = {};  // gives the memory back: a breakdown looked at in depth can be large
+  state.firstListedNode.fill(kNotMade);
+  state.generation = (state.generation + 1) & kGenerationMask;
+}
+
+void CatalogModel::RefreshCatalog() {
+  for (const int nation : presentNations_) {
+    EmptyNation(nation);
+    if (nations_[nation].expanded) FillNation(nation);
+  }
+}
+
+// ---- The filter date
+
+bool CatalogModel::OnMonthFilterChange(std::string_view text) {
+  const int month = MonthFromName(text);
+  if (month == date_.month) return false;
+  SetFilterDate({month, date_.year});
+  return true;
+}
+
+bool CatalogModel::OnYearFilterChange(std::string_view text) {
+  const int year = YearFromName(text);
+  if (year == date_.year) return false;
+  SetFilterDate({date_.month, year});
+  return true;
+}
+
+void CatalogModel::SetFilterDate(CatalogDate date) {
+  date_ = date;
+  missing_.SetDate(date);
+  RefreshCatalog();
+}
+
+}  // namespace valdren

@@ -1,0 +1,112 @@
+// valdren show [--json] FILE.org: an organization file as the editor's tree of created units
+// shows it, or as JSON for scripts.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/Tool.h"
+#include "oob/OobDatabase.h"
+#include "org/OrgFile.h"
+#include "org/OrgRoot.h"
+#include "org/UnitLine.h"
+
+namespace valdren::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// JSON text is Unicode: every byte of a name becomes the character of the same code, so that
+// nothing is lost and the bytes come back by mapping the characters back.
+std::string Latin1ToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | code >> 6);
+      text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  return text;
+}
+
+void PrintItem(std::ostream& out, const OrgItem& item, int indent, const OobDatabase& database) {
+  out << std::string(static_cast<std::size_t>(indent), ' ') << item.name << '\n';
+  if (const OrgGroup* group = item.AsGroup()) {
+    for (const auto& node : group->children)
+      PrintItem(out, *node.item, indent + 2, database);
+  } else if (const auto line = UnitLineText(item, database)) {
+    out << std::string(static_cast<std::size_t>(indent + 2), ' ') << *line << '\n';
+  }
+}
+
+void PrintTree(std::ostream& out, const OrgRoot& root, const OobDatabase& database) {
+  out << "Created Units and Organizations\n";
+  for (const auto& node : root.items)
+    PrintItem(out, *node.item, 2, database);
+}
+
+Json ItemJson(const OrgItem& item) {
+  Json json = {{"echelon", item.echelon},
+               {"reference", item.reference},
+               {"id", item.id},
+               {"morale", item.morale},
+               {"name", Latin1ToUtf8(item.name.View())}};
+  if (const OrgGroup* group = item.AsGroup()) {
+    Json children = Json::array();
+    for (const auto& node : group->children)
+      children.push_back(ItemJson(*node.item));
+    json["children"] = std::move(children);
+  }
+  return json;
+}
+
+void PrintJson(std::ostream& out, const OrgRoot& root) {
+  Json items = Json::array();
+  for (const auto& node : root.items)
+    items.push_back(ItemJson(*node.item));
+  const Json json = {{"version", root.version},
+                     {"nextId", root.nextId},
+                     {"month", root.month},
+                     {"year", root.year},
+                     {"items", std::move(items)}};
+  out << json.dump() << '\n';
+}
+
+}  // namespace
+
+void AddShowCommand(CommandList& commands) {
+  struct Options {
+    std::string file;
+    bool json = false;
+  };
+  auto options = std::make_shared<Options>();
+  CLI::App& show =
+      commands.Add("show", "Print an organization file as the tree of created units shows it",
+                   [options](Tool& tool) {
+                     OrgRoot root;
+                     const OrgFileStatus status = LoadOrganization(root, options->file);
+                     if (status == OrgFileStatus::kUnableToOpen)
+                       return tool.Fail(options->file + ": " + std::string(OrgFileMessage(status)));
+                     const OobDatabase database;
+                     if (options->json)
+                       PrintJson(tool.out, root);
+                     else
+                       PrintTree(tool.out, root, database);
+                     // What was read is shown before the failure is reported, as the editor shows
+                     // it.
+                     if (status != OrgFileStatus::kDone)
+                       return tool.Fail(options->file + ": " + std::string(OrgFileMessage(status)));
+                     return kSuccess;
+                   });
+  show.add_flag("--json", options->json, "Print the organization as one JSON object");
+  show.add_option("FILE", options->file, "The organization file (.org)")->required();
+}
+
+}  // namespace valdren::cli
