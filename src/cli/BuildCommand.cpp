@@ -16,7 +16,6 @@
 #include "catalog/CatalogTexts.h"
 #include "cli/Tool.h"
 #include "oob/Echelon.h"
-#include "oob/ErrorLog.h"
 #include "oob/NameLists.h"
 #include "oob/OobDatabase.h"
 #include "oob/OrgTemplate.h"
@@ -122,17 +121,13 @@ int Build(Tool& tool, const Options& options) {
   const std::optional<Date> date = options.date.empty() ? std::nullopt : ParseDate(options.date);
 
   // The editor loads its data at start-up, before anything is opened.
-  OobDatabase database;
-  ErrorText loadError;
-  {
-    ErrorLogFile log(".");
-    loadError = database.LoadDatabase(".", log.Log());
-  }
-  NameLists names;
-  names.LoadAll(".");
-  const auto failed = [&](const std::string& message) {
-    if (loadError) tool.err << *loadError << '\n';
-    return tool.Fail(message);
+  const OobDatabase& database = tool.Database();
+  const NameLists& names = tool.Names();
+  // A load error is reported after the command's own failure, as after its output.
+  const auto failed = [&tool](const std::string& message) {
+    tool.Fail(message);
+    tool.Finish();
+    return kFailure;
   };
 
   const UnitTemplate* unit = database.Find(reference.echelon, reference.number);
@@ -158,10 +153,7 @@ int Build(Tool& tool, const Options& options) {
     answers = TextMode(*bytes);
   }
 
-  // One command is the whole run of the tool, so the builder's state lives as long as it.
-  auto state = options.seed ? std::make_unique<BuilderState>(*options.seed)
-                            : std::make_unique<BuilderState>();
-  Builder builder(*state, names, root.month, root.year);
+  Builder builder(tool.Building(options.seed), names, root.month, root.year);
   std::unique_ptr<OrgItem> item;
   if (options.choices.empty()) {
     item = builder.Instantiate(*unit, "", nullptr, std::nullopt);
@@ -175,11 +167,7 @@ int Build(Tool& tool, const Options& options) {
   const OrgFileStatus saved = SaveOrganization(root, options.output);
   if (saved != OrgFileStatus::kDone)
     return failed(options.output + ": " + std::string(OrgFileMessage(saved)));
-  if (loadError) {
-    tool.err << *loadError << '\n';
-    return kFailure;
-  }
-  return kSuccess;
+  return tool.Finish();
 }
 
 }  // namespace
