@@ -53,8 +53,8 @@ class Builder {
   // A number in lo..hi (lo at least 1, hi at least lo), preferably one not issued before.
   int PickNumber(int lo, int hi);
 
+  // True when the group exists at the date the builder works at.
   bool InFilter(const SubunitGroup& group) const;
-  BuilderState& State() { return state_; }
 
  private:
   BuilderState& state_;
