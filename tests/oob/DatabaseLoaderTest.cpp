@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "oob/ErrorLog.h"
+#include "oob/ErrorLogFile.h"
 #include "oob/OobDatabase.h"
 #include "oob/OrgTemplate.h"
 #include "oob/PlatoonFile.h"
