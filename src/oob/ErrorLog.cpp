@@ -25,4 +25,8 @@ void ErrorLog::EndsInPromotion(const UnitTemplate& record) {
           << record.name << '\n';
 }
 
+// Binary, so that every entry ends with a line feed alone on every platform.
+ErrorLogFile::ErrorLogFile(const std::filesystem::path& folder)
+    : file_(folder / kFileName, std::ios::out | std::ios::trunc | std::ios::binary), log_(file_) {}
+
 }  // namespace valdren

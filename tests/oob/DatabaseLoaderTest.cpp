@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "oob/ErrorLog.h"
-#include "oob/ErrorLogFile.h"
 #include "oob/OobDatabase.h"
 #include "oob/OrgTemplate.h"
 #include "oob/PlatoonFile.h"
