@@ -68,6 +68,9 @@ TEST(ObxCommand, UsageErrorsAndUnreadableFiles) {
       {{"obx", "decode", "a", "b"}, 2, "valdren: "},
       {{"obx", "decode", "--fast"}, 2, "valdren: "},
       {{}, 2, "valdren: "},
+      {{"bogus"}, 2, "valdren: unknown command: bogus\n"},
+      {{"check", "extra"}, 2, "valdren: "},
+      {{"dump", "--jsn"}, 2, "valdren: "},
       {{"-C"}, 2, "valdren: "},
   };
   for (const FailureCase& c : cases) {
