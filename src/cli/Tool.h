@@ -53,11 +53,13 @@ class CommandList {
   std::vector<std::pair<CLI::App*, Run>> commands_;
 };
 
+void AddCatalogCommand(CommandList& commands);
 void AddObxCommand(CommandList& commands);
 void AddShowCommand(CommandList& commands);
 
 // In the order --help lists them.
 inline void AddCommands(CommandList& commands) {
+  AddCatalogCommand(commands);
   AddShowCommand(commands);
   AddObxCommand(commands);
 }
