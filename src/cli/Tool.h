@@ -81,6 +81,7 @@ class CommandList {
 
 void AddCheckCommand(CommandList& commands);
 void AddDumpCommand(CommandList& commands);
+void AddCatalogCommand(CommandList& commands);
 void AddObxCommand(CommandList& commands);
 void AddShowCommand(CommandList& commands);
 
@@ -88,6 +89,7 @@ void AddShowCommand(CommandList& commands);
 inline void AddCommands(CommandList& commands) {
   AddCheckCommand(commands);
   AddDumpCommand(commands);
+  AddCatalogCommand(commands);
   AddShowCommand(commands);
   AddObxCommand(commands);
 }
