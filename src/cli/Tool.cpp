@@ -33,6 +33,12 @@ const NameLists& Tool::Names() {
   return *names_;
 }
 
+BuilderState& Tool::Building(std::optional<std::uint32_t> seed) {
+  if (!building_)
+    building_ = seed ? std::make_unique<BuilderState>(*seed) : std::make_unique<BuilderState>();
+  return *building_;
+}
+
 int Tool::Finish() {
   if (!loadError_) return kSuccess;
   err << *loadError_ << '\n';

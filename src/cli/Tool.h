@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <CLI/CLI.hpp>
 
 #include "base/ErrorText.h"
+#include "builder/BuilderState.h"
 #include "oob/NameLists.h"
 #include "oob/OobDatabase.h"
 
@@ -34,6 +36,10 @@ class Tool {
   // The leader and unit-name lists of the 20 nations, loaded after the database, as the editor
   // does, the first time a command asks for them.
   const NameLists& Names();
+  // The builder's generators and issued numbers, which live as long as the run, made the first
+  // time a command asks for them: every generator seeded with the seed, or from the clock
+  // without one, as in the editor.
+  BuilderState& Building(std::optional<std::uint32_t> seed);
 
   // Ends a command that has written its output: a load error goes to the error stream as the
   // editor's "Data Error" box shows it, and makes the exit status a failure.
@@ -48,6 +54,7 @@ class Tool {
  private:
   std::unique_ptr<OobDatabase> database_;
   std::unique_ptr<NameLists> names_;
+  std::unique_ptr<BuilderState> building_;
   ErrorText loadError_;
   int warnings_ = 0;
 };
@@ -79,6 +86,7 @@ class CommandList {
   std::vector<std::pair<CLI::App*, Run>> commands_;
 };
 
+void AddBuildCommand(CommandList& commands);
 void AddCheckCommand(CommandList& commands);
 void AddDumpCommand(CommandList& commands);
 void AddCatalogCommand(CommandList& commands);
@@ -91,6 +99,7 @@ inline void AddCommands(CommandList& commands) {
   AddDumpCommand(commands);
   AddCatalogCommand(commands);
   AddShowCommand(commands);
+  AddBuildCommand(commands);
   AddObxCommand(commands);
 }
 
