@@ -30,8 +30,8 @@ constexpr std::array<std::string_view, 7> kYears = {"1939", "1940", "1941", "194
 
 String ChoiceText(int probability, const UnitTemplate& unit) {
   if (probability == 100) return unit.name;
-  std::string text = "(" + std::to_string(probability) + "%) ";
-  text += unit.name.View();
+  std::string text("(");
+  text.append(std::to_string(probability)).append("%) ").append(unit.name.View());
   return String(std::move(text));
 }
 
