@@ -194,6 +194,33 @@ CatalogRow CatalogModel::Child(CatalogRow parent, int index) const {
   }
 }
 
+std::vector<CatalogEntry> CatalogModel::ChildEntries(const CatalogEntry& entry) const {
+  std::vector<CatalogEntry> children;
+  switch (entry.kind) {
+    case CatalogKind::kRoot:
+      for (const int nation : presentNations_)
+        children.push_back(
+            {.kind = CatalogKind::kNation, .nation = static_cast<std::int8_t>(nation)});
+      break;
+    case CatalogKind::kNation:
+      if (!IsPresent(entry.nation)) break;
+      for (int echelon = 0; echelon < kEchelonCount; ++echelon)
+        children.push_back({.kind = CatalogKind::kEchelonGroup,
+                            .nation = entry.nation,
+                            .echelon = static_cast<std::int8_t>(echelon)});
+      break;
+    case CatalogKind::kEchelonGroup:
+      if (!IsPresent(entry.nation)) break;
+      for (const UnitTemplate* unit : nations_[entry.nation].listed[entry.echelon])
+        children.push_back({.kind = CatalogKind::kTemplate, .unit = unit});
+      break;
+    default:
+      VisitBreakdown(entry, date_,
+                     [&children](const CatalogEntry& child) { children.push_back(child); });
+  }
+  return children;
+}
+
 std::uint32_t CatalogModel::MakeChildren(int nation, std::uint32_t slot) const {
   std::vector<Node>& nodes = nations_[nation].nodes;
   const CatalogEntry entry = nodes[slot].entry;

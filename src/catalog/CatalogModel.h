@@ -70,6 +70,10 @@ class CatalogModel {
   // The template the row carries (template and alternative rows), or null.
   const UnitTemplate* Template(CatalogRow row) const;
 
+  // What the children of the row that the entry describes show, without making their rows: for
+  // walking a large breakdown once (as the tool prints it) without keeping it.
+  std::vector<CatalogEntry> ChildEntries(const CatalogEntry& entry) const;
+
   // The row of a nation and of its echelon groups; kNoRow for a nation without templates.
   CatalogRow NationRow(int nation) const;
   CatalogRow EchelonGroupRow(int nation, int echelon) const;

@@ -9,6 +9,7 @@
 
 #include "cli/Tool.h"
 #include "oob/ErrorLog.h"
+#include "cli/ToolData.h"
 #include "oob/OobDatabase.h"
 #include "org/OrgFile.h"
 #include "org/OrgRoot.h"
@@ -19,23 +20,6 @@ namespace valdren::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// JSON text is Unicode: every byte of a name becomes the character of the same code, so that
-// nothing is lost and the bytes come back by mapping the characters back.
-std::string Latin1ToUtf8(std::string_view bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (const char c : bytes) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code < 0x80) {
-      text += c;
-    } else {
-      text += static_cast<char>(0xC0 | code >> 6);
-      text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-  return text;
-}
 
 void PrintItem(std::ostream& out, const OrgItem& item, int indent, const OobDatabase& database) {
   out << std::string(static_cast<std::size_t>(indent), ' ') << item.name << '\n';

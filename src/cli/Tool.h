@@ -89,6 +89,7 @@ class CommandList {
 void AddBuildCommand(CommandList& commands);
 void AddCheckCommand(CommandList& commands);
 void AddDumpCommand(CommandList& commands);
+void AddCatalogCommand(CommandList& commands);
 void AddObxCommand(CommandList& commands);
 void AddShowCommand(CommandList& commands);
 
@@ -96,6 +97,7 @@ void AddShowCommand(CommandList& commands);
 inline void AddCommands(CommandList& commands) {
   AddCheckCommand(commands);
   AddDumpCommand(commands);
+  AddCatalogCommand(commands);
   AddShowCommand(commands);
   AddBuildCommand(commands);
   AddObxCommand(commands);

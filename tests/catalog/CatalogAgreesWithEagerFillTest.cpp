@@ -84,6 +84,7 @@ void ExpectSame(const CatalogModel& model, const RecordedMessages& shown,
   const TreeRow mirror = Mirror(model, model.Root());
   ASSERT_EQ(Render(mirror), Render(eager.root));
   EXPECT_TRUE(mirror == eager.root);  // the very templates, not only their numbers
+  EXPECT_TRUE(MirrorEntries(model, model.Entry(model.Root())) == eager.root);
 }
 
 class AgreesWithEagerFill : public testing::TestWithParam<unsigned> {};

@@ -17,6 +17,13 @@ TreeRow Mirror(const CatalogModel& model, CatalogRow row) {
   return mirror;
 }
 
+TreeRow MirrorEntries(const CatalogModel& model, const CatalogEntry& entry) {
+  TreeRow mirror{EntryText(entry).Std(), EntryImage(entry), entry.unit, {}};
+  for (const CatalogEntry& child : model.ChildEntries(entry))
+    mirror.children.push_back(MirrorEntries(model, child));
+  return mirror;
+}
+
 std::string Render(const TreeRow& row, int depth) {
   std::string text(2 * depth, ' ');
   text += row.text + " |" + std::to_string(row.image) + "|";

@@ -1,0 +1,174 @@
+// valdren catalog [--date DATE] [--depth N] [--json] [NATION ...]: the tree "Available Units and
+// Organizations" as the editor shows it once the nations have been expanded, with the messages
+// that expanding them shows.
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "catalog/CatalogMessages.h"
+#include "catalog/CatalogModel.h"
+#include "cli/Tool.h"
+#include "cli/ToolData.h"
+#include "oob/Nations.h"
+#include "oob/OobDatabase.h"
+
+namespace valdren::cli {
+
+namespace {
+
+// A nation by its index or by its name as the catalog shows it.
+std::optional<int> ParseNation(std::string_view text) {
+  for (int nation = 0; nation < kNationCount; ++nation)
+    if (text == NationName(nation) || text == std::to_string(nation)) return nation;
+  return std::nullopt;
+}
+
+// The editor shows each message in a box; the text form prints it as a line on standard error,
+// the JSON form keeps it for the "messages" list.
+class ToolMessages : public CatalogMessages {
+ public:
+  explicit ToolMessages(std::ostream* out) : out_(out) {}
+  void Show(std::string_view text, std::string_view) override {
+    if (out_)
+      *out_ << text << '\n';
+    else
+      texts.emplace_back(text);
+  }
+  std::vector<std::string> texts;
+
+ private:
+  std::ostream* out_;
+};
+
+// Walks the rows depth-first down to maxDepth levels below the root: enter(entry, depth) for each
+// row, leave(depth) after its children. The breakdowns are computed as the walk goes and never
+// kept, and the walk keeps its own stack, so a huge or deep breakdown costs only its output.
+template <typename Enter, typename Leave>
+void WalkCatalog(const CatalogModel& model, int maxDepth, Enter&& enter, Leave&& leave) {
+  struct Level {
+    std::vector<CatalogEntry> children;
+    std::size_t next = 0;
+  };
+  const CatalogEntry root = model.Entry(model.Root());
+  enter(root, 0, true);
+  std::vector<Level> levels;
+  if (maxDepth > 0) levels.push_back({model.ChildEntries(root)});
+  while (!levels.empty()) {
+    Level& level = levels.back();
+    const int depth = static_cast<int>(levels.size());
+    if (level.next == level.children.size()) {
+      levels.pop_back();
+      leave(depth - 1);
+      continue;
+    }
+    const CatalogEntry entry = level.children[level.next++];
+    enter(entry, depth, level.next == 1);
+    if (depth < maxDepth)
+      levels.push_back({model.ChildEntries(entry)});
+    else
+      leave(depth);
+  }
+  if (maxDepth <= 0) leave(0);
+}
+
+void PrintText(std::ostream& out, const CatalogModel& model, int maxDepth) {
+  WalkCatalog(
+      model, maxDepth,
+      [&out](const CatalogEntry& entry, int depth, bool) {
+        out << std::string(2 * static_cast<std::size_t>(depth), ' ') << EntryText(entry) << '\n';
+      },
+      [](int) {});
+}
+
+std::string JsonString(std::string_view bytes) {
+  return nlohmann::json(Latin1ToUtf8(bytes)).dump();
+}
+
+// Written as it is walked: the tree of a large nation would not fit in memory as one document.
+void PrintJson(std::ostream& out, const CatalogModel& model, int maxDepth,
+               const std::vector<std::string>& messages) {
+  out << "{\"tree\":";
+  WalkCatalog(
+      model, maxDepth,
+      [&out](const CatalogEntry& entry, int, bool first) {
+        if (!first) out << ',';
+        out << "{\"text\":" << JsonString(EntryText(entry).View())
+            << ",\"image\":" << EntryImage(entry)
+            << ",\"template\":" << (entry.unit ? JsonString(RefText(*entry.unit)) : "null")
+            << ",\"children\":[";
+      },
+      [&out](int) { out << "]}"; });
+  out << ",\"messages\":[";
+  for (std::size_t i = 0; i < messages.size(); ++i)
+    out << (i ? "," : "") << JsonString(messages[i]);
+  out << "]}\n";
+}
+
+}  // namespace
+
+void AddCatalogCommand(CommandList& commands) {
+  struct Options {
+    std::string date = "6/41";
+    int depth = INT_MAX;
+    bool json = false;
+    std::vector<std::string> nations;
+  };
+  auto options = std::make_shared<Options>();
+  CLI::App& catalog = commands.Add(
+      "catalog",
+      "Print the tree of available units and organizations at a date, the nations expanded",
+      [options](Tool& tool) {
+        OobDatabase database;
+        const ErrorText loadError = LoadGameDatabase(database);
+        if (loadError) tool.err << *loadError << '\n';  // the editor shows it before the tree
+
+        ToolMessages messages(options->json ? nullptr : &tool.err);
+        CatalogModel model(database, messages);
+        model.SetFilterDate(*ParseDate(options->date));
+        std::vector<int> nations;
+        for (const std::string& name : options->nations)
+          nations.push_back(*ParseNation(name));
+        if (nations.empty())
+          for (int nation = 0; nation < kNationCount; ++nation)
+            nations.push_back(nation);
+        std::ranges::sort(nations);
+        const auto repeated = std::ranges::unique(nations);
+        nations.erase(repeated.begin(), repeated.end());
+        for (const int nation : nations)
+          if (model.IsPresent(nation))
+            model.OnCatalogExpanding(model.NationRow(nation), true);
+          else if (!options->nations.empty())
+            tool.err << "valdren: the database holds no templates of " << NationName(nation)
+                     << '\n';
+
+        if (options->json)
+          PrintJson(tool.out, model, options->depth, messages.texts);
+        else
+          PrintText(tool.out, model, options->depth);
+        return loadError ? kFailure : kSuccess;
+      });
+  catalog.add_option("--date", options->date, "The filter date, M/YY or MM/YY (default 6/41)")
+      ->check(DateValidator());
+  catalog.add_option("--depth", options->depth, "Print the rows down to N levels below the root")
+      ->check(CLI::NonNegativeNumber)
+      ->option_text("N");
+  catalog.add_flag("--json", options->json, "Print the tree and the messages as one JSON object");
+  catalog
+      .add_option("NATION", options->nations,
+                  "Expand these nations (index 0..19 or name); every nation when none is named")
+      ->check(CLI::Validator(
+          [](std::string& text) -> std::string {
+            return ParseNation(text) ? std::string()
+                                     : "NATION must be 0..19 or a nation's name: " + text;
+          },
+          "NATION"));
+}
+
+}  // namespace valdren::cli
