@@ -52,7 +52,7 @@ bench: bench-deps
 fuzz: fuzz-deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DVALDREN_TESTS=OFF -DVALDREN_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	./tools/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
