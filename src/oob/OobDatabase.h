@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <unordered_map>
+#include <vector>
 
 #include "base/ErrorText.h"
 #include "base/ItemList.h"
@@ -38,8 +38,18 @@ class OobDatabase {
     return std::uint64_t{static_cast<std::uint32_t>(echelon)} << 32 | reference;
   }
 
+  // The index is an open-addressed table with the keys inline: a lookup of a large database
+  // costs one cache miss rather than the three of a node-based map.
+  struct Slot {
+    std::uint64_t key = 0;
+    const UnitTemplate* unit = nullptr;  // null: a free slot
+  };
+  std::size_t SlotOf(std::uint64_t key) const;
+  void Grow();
+
   OwningItemList<UnitTemplate> templates_;
-  std::unordered_map<std::uint64_t, const UnitTemplate*> index_;
+  std::vector<Slot> slots_;  // a power of two in size, never more than half full
+  std::size_t indexed_ = 0;
   std::array<std::size_t, kEchelonCount> counts_{};
 };
 
