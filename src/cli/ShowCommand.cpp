@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Tool.h"
+#include "oob/ErrorLog.h"
 #include "cli/ToolData.h"
 #include "oob/OobDatabase.h"
 #include "org/OrgFile.h"
@@ -63,32 +64,43 @@ void PrintJson(std::ostream& out, const OrgRoot& root) {
   out << json.dump() << '\n';
 }
 
+struct ShowOptions {
+  std::string file;
+  bool json = false;
+};
+
+int Show(Tool& tool, const ShowOptions& options) {
+  OrgRoot root;
+  const OrgFileStatus status = LoadOrganization(root, options.file);
+  const std::string failure = options.file + ": " + std::string(OrgFileMessage(status));
+  if (status == OrgFileStatus::kUnableToOpen) return tool.Fail(failure);
+  int result = kSuccess;
+  if (options.json) {
+    PrintJson(tool.out, root);
+  } else {
+    // The unit lines name the platoons' templates, so the folder's database is loaded as the
+    // editor loads it; a folder without one shows no unit lines.
+    OobDatabase database;
+    ErrorLogFile log(".");
+    const ErrorText databaseError = database.LoadDatabase(".", log.Log());
+    PrintTree(tool.out, root, database);
+    if (databaseError) {
+      tool.err << *databaseError << '\n';
+      result = kFailure;
+    }
+  }
+  // What was read is shown before the failure is reported, as the editor shows it.
+  if (status != OrgFileStatus::kDone) result = tool.Fail(failure);
+  return result;
+}
+
 }  // namespace
 
 void AddShowCommand(CommandList& commands) {
-  struct Options {
-    std::string file;
-    bool json = false;
-  };
-  auto options = std::make_shared<Options>();
+  auto options = std::make_shared<ShowOptions>();
   CLI::App& show =
       commands.Add("show", "Print an organization file as the tree of created units shows it",
-                   [options](Tool& tool) {
-                     OrgRoot root;
-                     const OrgFileStatus status = LoadOrganization(root, options->file);
-                     if (status == OrgFileStatus::kUnableToOpen)
-                       return tool.Fail(options->file + ": " + std::string(OrgFileMessage(status)));
-                     const OobDatabase database;
-                     if (options->json)
-                       PrintJson(tool.out, root);
-                     else
-                       PrintTree(tool.out, root, database);
-                     // What was read is shown before the failure is reported, as the editor shows
-                     // it.
-                     if (status != OrgFileStatus::kDone)
-                       return tool.Fail(options->file + ": " + std::string(OrgFileMessage(status)));
-                     return kSuccess;
-                   });
+                   [options](Tool& tool) { return Show(tool, *options); });
   show.add_flag("--json", options->json, "Print the organization as one JSON object");
   show.add_option("FILE", options->file, "The organization file (.org)")->required();
 }

@@ -5,7 +5,45 @@
 #include <iostream>
 #include <iterator>
 
+#include "oob/ErrorLog.h"
+
 namespace valdren::cli {
+
+Tool::Tool(std::ostream& out, std::ostream& err) : out(out), err(err) {}
+
+Tool::~Tool() = default;
+
+const OobDatabase& Tool::Database() {
+  if (!database_) {
+    database_ = std::make_unique<OobDatabase>();
+    ErrorLogFile log(".");
+    if (!log.IsOpen()) err << "valdren: cannot write error.log; the warnings are not kept\n";
+    loadError_ = database_->LoadDatabase(".", log.Log());
+    warnings_ = log.Log().Entries();
+  }
+  return *database_;
+}
+
+const NameLists& Tool::Names() {
+  if (!names_) {
+    Database();
+    names_ = std::make_unique<NameLists>();
+    names_->LoadAll(".");
+  }
+  return *names_;
+}
+
+BuilderState& Tool::Building(std::optional<std::uint32_t> seed) {
+  if (!building_)
+    building_ = seed ? std::make_unique<BuilderState>(*seed) : std::make_unique<BuilderState>();
+  return *building_;
+}
+
+int Tool::Finish() {
+  if (!loadError_) return kSuccess;
+  err << *loadError_ << '\n';
+  return kFailure;
+}
 
 int Tool::Fail(std::string_view message) {
   err << "valdren: " << message << '\n';

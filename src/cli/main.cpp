@@ -33,8 +33,15 @@ int Main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error, std::cout, std::cerr);
-    return error.get_exit_code() == 0 ? status : kUsageError;  // --help and --version succeed
+    if (error.get_exit_code() == 0) return app.exit(error, std::cout, std::cerr);  // --help
+    // A word where the command should be is reported as what it is, not as a missing command.
+    const auto words = app.remaining();
+    if (app.get_subcommands().empty() && !words.empty())
+      app.exit(CLI::ExtrasError("unknown command: " + words.front(), CLI::ExitCodes::ExtrasError),
+               std::cout, std::cerr);
+    else
+      app.exit(error, std::cout, std::cerr);
+    return kUsageError;
   }
 
   valdren::cli::Tool tool(std::cout, std::cerr);

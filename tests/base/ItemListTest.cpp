@@ -123,17 +123,6 @@ TEST_F(BorrowedList, ACopySharesTheItemsButNotTheNodes) {
   EXPECT_NE(list.First(), copy.First());
 }
 
-TEST(WeightedList, ACopyKeepsTheWeights) {
-  const char a = 'a', b = 'b';
-  WeightedItemList<const char> list;
-  list.Append(&a, 70);
-  list.Append(&b, 30);
-  const WeightedItemList<const char> copy = list;
-  EXPECT_EQ(Items(copy), "ab");
-  EXPECT_EQ(copy.First()->weight, 70);
-  EXPECT_EQ(copy.Last()->weight, 30);
-}
-
 // An item that notes its destruction.
 struct Noted {
   char name;

@@ -142,13 +142,6 @@ TEST(Scanner, CharactersOneByOne) {
   EXPECT_EQ(in.TakeRest(), "");
 }
 
-TEST(Scanner, SkippingPastAMissingDelimiterFailsAtTheEnd) {
-  Scanner in("(60 P1102");
-  EXPECT_FALSE(in.SkipPast(')'));
-  EXPECT_TRUE(in.AtEnd());
-  EXPECT_TRUE(in.Failed());
-}
-
 TEST(Scanner, PeekSeesHighBytesAsPositive) {
   Scanner in("\xff");
   EXPECT_EQ(in.Peek(), 0xff);

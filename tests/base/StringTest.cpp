@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "base/Scanner.h"
@@ -73,15 +72,6 @@ TEST(String, ReadsLinesOfAtMost1023Characters) {
   EXPECT_EQ(line, "");
 }
 
-TEST(String, ReadsUpToAnyDelimiter) {
-  Scanner in("one,two\nthree");
-  String part;
-  part.ReadLine(in, ',');
-  EXPECT_EQ(part, "one");
-  part.ReadLine(in, ',');
-  EXPECT_EQ(part, "two\nthree");
-}
-
 TEST(String, ReadsWordsOfAtMost1023Characters) {
   const std::string text = "  " + std::string(1025, 'w') + " next";
   Scanner in(text);
@@ -93,14 +83,6 @@ TEST(String, ReadsWordsOfAtMost1023Characters) {
   EXPECT_TRUE(word.ReadWord(in));
   EXPECT_EQ(word, "next");
   EXPECT_FALSE(word.ReadWord(in));
-}
-
-TEST(String, WritesItsTextWithAndWithoutAnEnd) {
-  std::ostringstream out;
-  const String name("Rifle Platoon");
-  out << name;
-  name.Write(out, '\n');
-  EXPECT_EQ(out.str(), "Rifle PlatoonRifle Platoon\n");
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <string_view>
 
 #include "cli/RunTool.h"
+#include "oob/PlatoonFile.h"
 #include "support/GameFolder.h"
 
 namespace valdren {
@@ -84,6 +87,41 @@ TEST(ShowCommand, MissingFilesAndUsageErrors) {
     EXPECT_EQ(usage.status, 2) << testing::PrintToString(arguments);
     EXPECT_NE(usage.err.find("--help"), std::string::npos);
   }
+}
+
+std::string PlatoonLine(std::string_view reference, std::string_view names) {
+  return std::string(reference) +
+         " 10 36 0 100 100 100 6 1 5 F 4 12 0 0 7 0 3 inf_rifle 0 0 0 0 0 0 39 1 45 12 1 2 0 " +
+         std::string(names) + "\r\n";
+}
+
+TEST(ShowCommand, FollowsEveryPlatoonWithItsUnitLineWhenTheFolderHasADatabase) {
+  test::GameFolder folder;
+  folder.Write("platoon.obx", ScrambleFile(PlatoonLine("P2403", "Company HQ, HQ, HQ") +
+                                           PlatoonLine("P2101", "Rifle Platoon, Rifle Plt, RP")));
+  folder.Write("main.org", kExample);
+  const auto result = RunTool({"-C", folder.Path().string(), "show", "main.org"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "Created Units and Organizations\n"
+            "  1st Battalion\n"
+            "    1st Company\n"
+            "      Company Leader\n"
+            "        Company HQ (6)\n"
+            "    Rifle Platoon\n"
+            "      Rifle Platoon (5)\n"
+            "  Caf\xe9 Unit\n");  // P2102 names no template
+  EXPECT_TRUE(std::filesystem::exists(folder.Path() / "error.log"));
+}
+
+TEST(ShowCommand, ADatabaseErrorIsReportedAfterTheTree) {
+  test::GameFolder folder;
+  folder.Write("main.org", "1\r\n1\r\n6 41\r\nP2101 0 6 Alone\r\n");
+  folder.Write("company.oob", "41 6 45 12 C100001 7 " + std::string(100000, 'n') + "\n");
+  const auto result = RunTool({"-C", folder.Path().string(), "show", "main.org"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "Created Units and Organizations\n  Alone\n");
+  EXPECT_EQ(result.err, "File company.oob: line 2: Invalid unit date range\n");
 }
 
 }  // namespace

@@ -81,15 +81,5 @@ TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
   EXPECT_EQ(filled, 3u);
 }
 
-TEST(NameLists, AMissingFolderLeavesEveryListEmpty) {
-  NameLists lists;
-  lists.LoadAll("/nonexistent/valdren/folder");
-  for (int nation = 0; nation < kNationCount; ++nation) {
-    EXPECT_TRUE(lists.leaderNames[nation].empty());
-    for (const auto& list : lists.unitNames[nation])
-      EXPECT_TRUE(list.empty());
-  }
-}
-
 }  // namespace
 }  // namespace valdren

@@ -213,6 +213,15 @@ TEST(LoadPlatoonFile, TheRestOfALineBeyondTheReadLimitIsTheNextPlatoon) {
   EXPECT_EQ(platoons[1]->catalogValue, 8);
 }
 
+TEST(LoadPlatoonFile, AHugeLineOfAnyBytesIsReadInPiecesWithoutHarm) {
+  std::string line;
+  for (int i = 0; i < 100000; ++i)
+    line += static_cast<char>(i * 7919 % 256 == '\n' ? 0 : i * 7919 % 256);
+  OobDatabase database;
+  ASSERT_EQ(LoadPlatoonFile(database, "platoon.obx", line), std::nullopt);
+  EXPECT_EQ(database.Count(0), 98u);  // 97 pieces of 1023 characters and the 769 left over
+}
+
 TEST(LoadPlatoonFile, LinesOfNinetyFiveAndOneHundredNinetyCharactersReadBack) {
   for (std::size_t length : {95u, 190u}) {
     std::string line = "P1101 3 0 0 0 0 0 0 0 0 M 0 0 0 0 0 0 0 W 0 0 0 0 0 0 42 1 43 2 0 0 0 ";

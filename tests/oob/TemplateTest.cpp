@@ -85,16 +85,6 @@ TEST(Echelon, LettersBothWays) {
     EXPECT_EQ(EchelonFromLetter(other), kPlatoon) << other;
 }
 
-TEST(Templates, APlatoonHasMorale6AndAnOrganizationItsOwn) {
-  PlatoonTemplate platoon;
-  EXPECT_EQ(platoon.Morale(), 6);
-  OrgTemplate company(kCompany);
-  EXPECT_EQ(company.Morale(), 6);
-  company.morale = 8;
-  const UnitTemplate& unit = company;
-  EXPECT_EQ(unit.Morale(), 8);
-}
-
 TEST(SubunitGroup, FirstChoiceEchelon) {
   OobDatabase database;
   SubunitGroup group;

@@ -69,36 +69,11 @@ TEST_P(MoveEdit, ReordersTheSiblingsWithWrapAround) {
 
 INSTANTIATE_TEST_SUITE_P(
     Moves, MoveEdit,
-    testing::Values(MoveCase{Move::kUp, "c", "a c b"}, MoveCase{Move::kUp, "b", "b a c"},
+    testing::Values(MoveCase{Move::kUp, "a", "b c a"}, MoveCase{Move::kDown, "c", "c a b"},
+                    MoveCase{Move::kUp, "c", "a c b"}, MoveCase{Move::kUp, "b", "b a c"},
                     MoveCase{Move::kDown, "a", "b a c"}, MoveCase{Move::kDown, "b", "a c b"},
                     MoveCase{Move::kTop, "c", "c a b"}, MoveCase{Move::kTop, "a", "a b c"},
                     MoveCase{Move::kBottom, "a", "b c a"}, MoveCase{Move::kBottom, "c", "a b c"}));
-
-TEST(MoveEdit, TheFirstGoesUpToTheEndAndTheLastDownToTheFront) {
-  OrgRoot root;
-  OrgItem& a = Add(root, nullptr, 0, 1, 0, 6, "a");
-  Add(root, nullptr, 0, 1, 0, 6, "b");
-  OrgItem& c = Add(root, nullptr, 0, 1, 0, 6, "c");
-  root.MoveUp(a);
-  EXPECT_EQ(Names(root.items), "b c a");
-  ExpectLinked(root.items);
-  root.MoveDown(a);
-  EXPECT_EQ(Names(root.items), "a b c");
-  root.MoveDown(c);
-  EXPECT_EQ(Names(root.items), "c a b");
-  ExpectLinked(root.items);
-  Add(root, nullptr, 0, 1, 0, 6, "d");  // appends after the true last item
-  EXPECT_EQ(Names(root.items), "c a b d");
-}
-
-TEST(MoveEdit, ASingleItemStaysWhereItIs) {
-  OrgRoot root;
-  OrgItem& only = Add(root, nullptr, 0, 1, 0, 6, "only");
-  root.MoveUp(only);
-  root.MoveDown(only);
-  EXPECT_EQ(Names(root.items), "only");
-  ExpectLinked(root.items);
-}
 
 TEST(RemoveEdit, DestroysTheSubtreeAndLeavesOtherIdsAlone) {
   OrgRoot root;

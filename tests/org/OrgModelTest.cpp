@@ -205,12 +205,5 @@ TEST(OrgRoot, ClearEmptiesAndResetsButNumbersNeverGoBack) {
   EXPECT_EQ(root.year, 41);
 }
 
-TEST(OrgItem, NationComesFromTheDigitsOfItsEchelon) {
-  EXPECT_EQ(MakeOrgItem(0, nullptr)->Nation(), 0);
-  OrgRoot root;
-  EXPECT_EQ(Add(root, nullptr, 0, 1912345).Nation(), 12);
-  EXPECT_EQ(Add(root, nullptr, 5, 191234567).Nation(), 12);
-}
-
 }  // namespace
 }  // namespace valdren
