@@ -27,6 +27,8 @@ String TemplateText(const UnitTemplate& unit) {
 
 String EntryText(const CatalogEntry& entry) {
   switch (entry.kind) {
+    case CatalogKind::kNone:
+      return {};
     case CatalogKind::kRoot:
       return kCatalogRootText;
     case CatalogKind::kNation:
@@ -47,6 +49,7 @@ int EntryImage(const CatalogEntry& entry) {
   constexpr int kEchelonImages = 1;
   constexpr int kNationImages = 9;
   switch (entry.kind) {
+    case CatalogKind::kNone:
     case CatalogKind::kRoot:
       return 0;
     case CatalogKind::kNation:

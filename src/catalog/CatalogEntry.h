@@ -17,6 +17,7 @@ struct CatalogDate {
 };
 
 enum class CatalogKind : std::uint8_t {
+  kNone,          // no row: what a row that is not valid shows (nothing)
   kRoot,          // "Available Units and Organizations"
   kNation,        // a nation with templates in the database
   kEchelonGroup,  // "Platoons" .. "Armies" of a nation
@@ -29,7 +30,7 @@ enum class CatalogKind : std::uint8_t {
 // template and children are computed from. A breakdown row (template, group, choice) needs no
 // more than this, so a breakdown can be walked without ever being stored.
 struct CatalogEntry {
-  CatalogKind kind = CatalogKind::kRoot;
+  CatalogKind kind = CatalogKind::kNone;
   std::int8_t nation = 0;               // nation and echelon group rows
   std::int8_t echelon = 0;              // echelon group rows
   int probability = 100;                // choice rows

@@ -83,10 +83,10 @@ bool CatalogModel::IsExpanded(int nation) const {
 
 CatalogEntry CatalogModel::Entry(CatalogRow row) const {
   if (Node* node = NodeOf(row)) return node->entry;
-  if (SpaceOf(row) != 0) return {};
+  if (!IsValid(row)) return {};
   const std::uint32_t slot = SlotOf(row);
   if (slot < kEchelonGroupSlots) {
-    if (slot == kRootSlot) return {};
+    if (slot == kRootSlot) return {.kind = CatalogKind::kRoot};
     return {.kind = CatalogKind::kNation, .nation = static_cast<std::int8_t>(slot - kNationSlots)};
   }
   const std::uint32_t group = slot - kEchelonGroupSlots;
@@ -106,15 +106,15 @@ bool CatalogModel::IsValid(CatalogRow row) const {
 }
 
 String CatalogModel::Text(CatalogRow row) const {
-  return IsValid(row) ? EntryText(Entry(row)) : String();
+  return EntryText(Entry(row));
 }
 
 int CatalogModel::Image(CatalogRow row) const {
-  return IsValid(row) ? EntryImage(Entry(row)) : 0;
+  return EntryImage(Entry(row));
 }
 
 const UnitTemplate* CatalogModel::Template(CatalogRow row) const {
-  return IsValid(row) ? Entry(row).unit : nullptr;
+  return Entry(row).unit;
 }
 
 CatalogRow CatalogModel::Parent(CatalogRow row) const {

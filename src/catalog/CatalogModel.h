@@ -63,7 +63,8 @@ class CatalogModel {
   int ChildCount(CatalogRow row) const;
   // The index-th child, made on first request; kNoRow when there is none.
   CatalogRow Child(CatalogRow parent, int index) const;
-  // Everything the row shows; its text, image and template follow from it.
+  // Everything the row shows; its text, image and template follow from it. A row that is not
+  // valid shows nothing (CatalogKind::kNone).
   CatalogEntry Entry(CatalogRow row) const;
   String Text(CatalogRow row) const;
   int Image(CatalogRow row) const;
@@ -87,7 +88,8 @@ class CatalogModel {
   // fills the nation, and the model remembers whether it is expanded for the next refresh.
   void OnCatalogExpanding(CatalogRow row, bool expanding);
   // Lists the nation's templates in range at the date and shows the messages of their
-  // breakdowns, unless the nation is filled already.
+  // breakdowns, unless the nation is filled already. The rows are in place before the first
+  // message; while a message is shown the date must not change (the boxes are modal).
   void FillNation(int nation);
   // Empties every nation and fills again those that are expanded, in nation order.
   void RefreshCatalog();

@@ -10,14 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "catalog/CatalogMessages.h"
 #include "catalog/CatalogModel.h"
+#include "cli/JsonText.h"
 #include "cli/Tool.h"
 #include "cli/ToolData.h"
 #include "oob/Nations.h"
-#include "oob/OobDatabase.h"
 
 namespace valdren::cli {
 
@@ -88,7 +86,7 @@ void PrintText(std::ostream& out, const CatalogModel& model, int maxDepth) {
 }
 
 std::string JsonString(std::string_view bytes) {
-  return nlohmann::json(Latin1ToUtf8(bytes)).dump();
+  return JsonText(bytes).dump();
 }
 
 // Written as it is walked: the tree of a large nation would not fit in memory as one document.
@@ -125,12 +123,8 @@ void AddCatalogCommand(CommandList& commands) {
       "catalog",
       "Print the tree of available units and organizations at a date, the nations expanded",
       [options](Tool& tool) {
-        OobDatabase database;
-        const ErrorText loadError = LoadGameDatabase(database);
-        if (loadError) tool.err << *loadError << '\n';  // the editor shows it before the tree
-
         ToolMessages messages(options->json ? nullptr : &tool.err);
-        CatalogModel model(database, messages);
+        CatalogModel model(tool.Database(), messages);
         model.SetFilterDate(*ParseDate(options->date));
         std::vector<int> nations;
         for (const std::string& name : options->nations)
@@ -152,7 +146,7 @@ void AddCatalogCommand(CommandList& commands) {
           PrintJson(tool.out, model, options->depth, messages.texts);
         else
           PrintText(tool.out, model, options->depth);
-        return loadError ? kFailure : kSuccess;
+        return tool.Finish();
       });
   catalog.add_option("--date", options->date, "The filter date, M/YY or MM/YY (default 6/41)")
       ->check(DateValidator());

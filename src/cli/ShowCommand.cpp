@@ -7,9 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/JsonText.h"
 #include "cli/Tool.h"
 #include "oob/ErrorLog.h"
-#include "cli/ToolData.h"
 #include "oob/OobDatabase.h"
 #include "org/OrgFile.h"
 #include "org/OrgRoot.h"
@@ -18,8 +18,6 @@
 namespace valdren::cli {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 void PrintItem(std::ostream& out, const OrgItem& item, int indent, const OobDatabase& database) {
   out << std::string(static_cast<std::size_t>(indent), ' ') << item.name << '\n';
@@ -42,7 +40,7 @@ Json ItemJson(const OrgItem& item) {
                {"reference", item.reference},
                {"id", item.id},
                {"morale", item.morale},
-               {"name", Latin1ToUtf8(item.name.View())}};
+               {"name", JsonText(item.name.View())}};
   if (const OrgGroup* group = item.AsGroup()) {
     Json children = Json::array();
     for (const auto& node : group->children)

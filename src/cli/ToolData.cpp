@@ -1,22 +1,11 @@
 #include "cli/ToolData.h"
 
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 
 #include "oob/Echelon.h"
-#include "oob/ErrorLog.h"
-#include "oob/OobDatabase.h"
 #include "oob/UnitTemplate.h"
 
 namespace valdren::cli {
-
-ErrorText LoadGameDatabase(OobDatabase& database) {
-  // The log is for people; a folder where it cannot be written still has a database to read.
-  std::ofstream logFile("error.log", std::ios::binary | std::ios::trunc);
-  ErrorLog log(logFile);
-  return database.LoadDatabase(std::filesystem::current_path(), log);
-}
 
 namespace {
 
@@ -52,21 +41,6 @@ CLI::Validator DateValidator() {
 
 std::string RefText(const UnitTemplate& unit) {
   return EchelonLetter(unit.echelon) + std::to_string(unit.reference);
-}
-
-std::string Latin1ToUtf8(std::string_view bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (const char c : bytes) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code < 0x80) {
-      text += c;
-    } else {
-      text += static_cast<char>(0xC0 | code >> 6);
-      text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-  return text;
 }
 
 }  // namespace valdren::cli

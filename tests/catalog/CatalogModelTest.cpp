@@ -300,6 +300,8 @@ TEST(CatalogRefresh, RowsOfAnEmptiedNationAreNoLongerValid) {
   EXPECT_FALSE(model.IsValid(group));
   EXPECT_EQ(model.Text(group).Std(), "");
   EXPECT_EQ(model.Template(before), nullptr);
+  EXPECT_EQ(model.Entry(before).kind, CatalogKind::kNone);
+  EXPECT_EQ(model.Entry(kNoRow).kind, CatalogKind::kNone);
   EXPECT_EQ(model.ChildCount(before), 0);
   const CatalogRow after = model.Child(model.EchelonGroupRow(1, 1), 0);
   EXPECT_NE(after, before);

@@ -189,9 +189,12 @@ TEST(CatalogCommand, ALoadErrorIsReportedAndWhatWasLoadedIsShown) {
   const auto result = RunTool({"-C", folder.Path().string(), "catalog", "--depth", "1"});
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "Available Units and Organizations\n  Germany\n  Great Britain\n");
-  EXPECT_EQ(result.err.rfind("File regiment.oob: line 2: Invalid unit reference number: 999\n", 0),
-            0u)
-      << result.err;
+  // As every command that loads the database: the error after the output.
+  EXPECT_EQ(result.err,
+            "Missing subunits for: Pak Kompanie (100002)\n"
+            "Missing subunits for: Late, Support Kompanie\n"
+            "Missing subunits for: Late, (35%) Support Kompanie\n"
+            "File regiment.oob: line 2: Invalid unit reference number: 999\n");
 }
 
 TEST(CatalogCommand, MalformedValuesAreUsageErrors) {
