@@ -157,5 +157,23 @@ TEST(DemoData, EveryOrganizationBuildsWithoutEmptyGroups) {
   }
 }
 
+// The sample file is what the commands in the folder's README build, so that anyone can
+// reproduce it, and it stays in step with the templates it was built from.
+TEST(DemoData, SampleOrganizationIsWhatItsCommandsBuild) {
+  const DemoFolder demo;
+  const auto german = RunTool({"-C", demo.Path(), "build", "D150003", "--date", "6/41", "--seed",
+                               "7", "--output", "rebuilt.org"});
+  ASSERT_EQ(german.status, 0) << german.err;
+  const auto british = RunTool({"-C", demo.Path(), "build", "D950001", "--seed", "8", "--into",
+                                "rebuilt.org", "--output", "rebuilt.org"});
+  ASSERT_EQ(british.status, 0) << british.err;
+  EXPECT_TRUE(demo.Read("rebuilt.org") == demo.Read("main.org"))
+      << "main.org differs from what the commands in data/demo/README.md build: run them again";
+
+  const auto shown = RunTool({"-C", demo.Path(), "show", "main.org"});
+  EXPECT_EQ(shown.status, 0) << shown.err;
+  EXPECT_EQ(shown.err, "");
+}
+
 }  // namespace
 }  // namespace valdren
