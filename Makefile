@@ -35,8 +35,12 @@ build: deps $(BUILD)/build.ninja
 test: build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
 
+# The demo folder's summary, then what the catalog offers Germany in June 1941 (the other
+# nations, not expanded, are left out).
 run: build
 	$(BUILD)/src/valdren -C data/demo check
+	$(BUILD)/src/valdren -C data/demo catalog --date 6/41 --depth 3 Germany > $(BUILD)/demo-catalog.txt
+	@awk '/^  [^ ]/ { shown = ($$0 == "  Germany") } NR == 1 || shown' $(BUILD)/demo-catalog.txt
 
 asan-test: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVALDREN_SANITIZE=ON
