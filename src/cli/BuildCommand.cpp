@@ -15,6 +15,7 @@
 #include "builder/UserChoices.h"
 #include "catalog/CatalogTexts.h"
 #include "cli/Tool.h"
+#include "cli/ToolData.h"
 #include "oob/Echelon.h"
 #include "oob/NameLists.h"
 #include "oob/OobDatabase.h"
@@ -41,26 +42,6 @@ std::optional<Reference> ParseReference(std::string_view text) {
   const auto [at, error] = std::from_chars(text.data() + 1, end, reference.number);
   if (error != std::errc() || at != end) return std::nullopt;
   return reference;
-}
-
-struct Date {
-  int month = 6;
-  int year = 41;
-};
-
-// M/YY or MM/YY with a year of the war, 39..45.
-std::optional<Date> ParseDate(std::string_view text) {
-  const std::size_t slash = text.find('/');
-  if (slash == std::string_view::npos || slash == 0 || slash > 2 || text.size() != slash + 3)
-    return std::nullopt;
-  Date date;
-  const char* const end = text.data() + text.size();
-  const auto month = std::from_chars(text.data(), text.data() + slash, date.month);
-  const auto year = std::from_chars(text.data() + slash + 1, end, date.year);
-  if (month.ec != std::errc() || month.ptr != text.data() + slash || year.ec != std::errc() ||
-      year.ptr != end || date.month < 1 || date.month > 12 || date.year < 39 || date.year > 45)
-    return std::nullopt;
-  return date;
 }
 
 // Answers the builder's questions from the lines of a file, writing each question to the error
@@ -118,7 +99,8 @@ struct Options {
 
 int Build(Tool& tool, const Options& options) {
   const Reference reference = *ParseReference(options.reference);
-  const std::optional<Date> date = options.date.empty() ? std::nullopt : ParseDate(options.date);
+  const std::optional<CatalogDate> date =
+      options.date.empty() ? std::nullopt : ParseDate(options.date);
 
   // The editor loads its data at start-up, before anything is opened.
   const OobDatabase& database = tool.Database();
@@ -194,12 +176,7 @@ void AddBuildCommand(CommandList& commands) {
                   "The date of the organization and of the build, M/YY with a year 39..45 "
                   "(default: the date of --into, else 6/41)")
       ->option_text("DATE")
-      ->check(CLI::Validator(
-          [](const std::string& text) {
-            return ParseDate(text) ? std::string()
-                                   : "M/YY or MM/YY with a year 39..45, not " + text;
-          },
-          "DATE"));
+      ->check(DateValidator());
   build.add_option("--seed", options->seed, "Seed every random source with N (0..4294967295)")
       ->option_text("N");
   build
