@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -10,43 +11,34 @@
 namespace valdren {
 namespace {
 
-std::vector<std::string> Texts(const NameLists::List& list) {
-  std::vector<std::string> texts;
+using Texts = std::vector<std::string>;
+
+Texts TextsOf(const NameLists::List& list) {
+  Texts texts;
   for (const String& name : list)
     texts.emplace_back(name.View());
   return texts;
 }
 
-struct ListCase {
-  const char* what;
-  std::string text;
-  std::vector<std::string> entries;
-};
-
-TEST(ReadNameList, TakesEveryLineVerbatimInFileOrder) {
-  const std::string longLine(1500, 'a');
-  const std::vector<ListCase> cases = {
-      {"blank line in the middle", "Kurz\n\nLang\n", {"Kurz", "", "Lang"}},
-      {"no final line feed", "Kurz\nLang", {"Kurz", "Lang"}},
-      {"empty file", "", {}},
-      {"a lone line feed", "\n", {""}},
-      {"blank last line", "Kurz\n\n", {"Kurz", ""}},
-      {"white space kept", "  von Brandt \t\n", {"  von Brandt \t"}},
-      {"bytes kept", "M\xfcller\x01\n", {"M\xfcller\x01"}},
-      {"long line", longLine + "\nB", {longLine.substr(0, 1023), longLine.substr(1023), "B"}},
-      {"exactly the limit", longLine.substr(0, 1023) + "\nB", {longLine.substr(0, 1023), "B"}},
+TEST(ReadNameList, AppendsEveryLineVerbatimInFileOrder) {
+  const struct {
+    std::string text;
+    Texts entries;  // after the entry already in the list
+  } cases[] = {
+      {"Kurz\n\nLang\n", {"Kurz", "", "Lang"}},
+      {"Kurz\nLang", {"Kurz", "Lang"}},
+      {"", {}},
+      {"\n", {""}},
+      {"  von Brandt \t\n", {"  von Brandt \t"}},
+      {"M\xfcller\x01\n", {"M\xfcller\x01"}},
   };
-  for (const ListCase& c : cases) {
-    NameLists::List list;
+  for (const auto& c : cases) {
+    NameLists::List list{"First"};
     ReadNameList(c.text, list);
-    EXPECT_EQ(Texts(list), c.entries) << c.what;
+    Texts entries{"First"};
+    entries.insert(entries.end(), c.entries.begin(), c.entries.end());
+    EXPECT_EQ(TextsOf(list), entries) << c.text;
   }
-}
-
-TEST(ReadNameList, AppendsToWhatTheListHolds) {
-  NameLists::List list{"First"};
-  ReadNameList("Second\nThird\n", list);
-  EXPECT_EQ(Texts(list), (std::vector<std::string>{"First", "Second", "Third"}));
 }
 
 TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
@@ -54,9 +46,7 @@ TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
   folder.Write("leader0.oob", "Kurz\r\n\r\nLang\r\n");
   folder.Write("leader19.oob", "Last");
   folder.Write("leader01.oob", "not a nation's file");
-  folder.Write("company0.txt",
-               "1st\x1a"
-               "2nd\n");
+  folder.Write("company0.txt", "1st\x1a\n2nd\n");
   folder.Write("division3.txt", "Mountain\nCavalry\n");
   folder.Write("army19.txt", "First Army");
   folder.Write("platoon0.txt", "never read");
@@ -64,21 +54,30 @@ TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
 
   NameLists lists;
   lists.LoadAll(folder.Path());
-  EXPECT_EQ(Texts(lists.leaderNames[0]), (std::vector<std::string>{"Kurz", "", "Lang"}));
-  EXPECT_EQ(Texts(lists.leaderNames[19]), (std::vector<std::string>{"Last"}));
-  EXPECT_TRUE(lists.leaderNames[1].empty());
-  EXPECT_EQ(Texts(lists.unitNames[0][kCompany]), (std::vector<std::string>{"1st"}));
-  EXPECT_EQ(Texts(lists.unitNames[3][kDivision]),
-            (std::vector<std::string>{"Mountain", "Cavalry"}));
-  EXPECT_EQ(Texts(lists.unitNames[19][kArmy]), (std::vector<std::string>{"First Army"}));
-  EXPECT_TRUE(lists.unitNames[0][kPlatoon].empty());
-  EXPECT_TRUE(lists.unitNames[2][kCorps].empty());
-
+  EXPECT_EQ(TextsOf(lists.leaderNames[0]), (Texts{"Kurz", "", "Lang"}));
+  EXPECT_EQ(TextsOf(lists.leaderNames[19]), Texts{"Last"});
+  EXPECT_EQ(TextsOf(lists.unitNames[0][kCompany]), Texts{"1st"});
+  EXPECT_EQ(TextsOf(lists.unitNames[3][kDivision]), (Texts{"Mountain", "Cavalry"}));
+  EXPECT_EQ(TextsOf(lists.unitNames[19][kArmy]), Texts{"First Army"});
   std::size_t filled = 0;
-  for (const auto& nation : lists.unitNames)
-    for (const auto& list : nation)
+  for (int nation = 0; nation < kNationCount; ++nation) {
+    filled += !lists.leaderNames[nation].empty();
+    for (const auto& list : lists.unitNames[nation])
       filled += !list.empty();
-  EXPECT_EQ(filled, 3u);
+  }
+  EXPECT_EQ(filled, 5u);  // no other file is a list file
+}
+
+TEST(Nations, NamesAndSides) {
+  EXPECT_EQ(NationName(0), "Russia");
+  EXPECT_EQ(NationName(16), "Vichy France");
+  EXPECT_EQ(NationName(19), "Free France");
+  EXPECT_EQ(NationName(20), "Unknown");
+  EXPECT_EQ(NationName(-1), "Unknown");
+  std::string sides;
+  for (int nation = 0; nation <= 25; ++nation)
+    sides += IsAxis(nation) ? 'A' : '-';
+  EXPECT_EQ(sides, "-" + std::string(6, 'A') + std::string(13, '-') + std::string(6, 'A'));
 }
 
 }  // namespace

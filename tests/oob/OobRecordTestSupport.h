@@ -2,13 +2,12 @@
 
 #include <cstdint>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "oob/Echelon.h"
-#include "oob/ErrorLog.h"
 #include "oob/OobDatabase.h"
 #include "oob/OrgTemplate.h"
+#include "oob/PlatoonFile.h"
 #include "oob/PlatoonTemplate.h"
 
 namespace valdren::test {
@@ -30,16 +29,25 @@ inline const UnitTemplate* AddTemplate(OobDatabase& database, int echelon, std::
   return added;
 }
 
+// A platoon line as the game stores it.
+inline std::string Stored(std::string plain) {
+  Scramble(plain);
+  return plain;
+}
+
+// "6/41-12/45"
+inline std::string Dates(const DateRange& range) {
+  return std::to_string(range.startMonth) + '/' + std::to_string(range.startYear) + '-' +
+         std::to_string(range.endMonth) + '/' + std::to_string(range.endYear);
+}
+
 // A group in one line: "6/41-12/45 + P1102:70 P1103:30 | name" (the "+" only when marked).
 inline std::string Describe(const SubunitGroup& group) {
-  std::ostringstream out;
-  out << group.startMonth << '/' << group.startYear << '-' << group.endMonth << '/' << group.endYear
-      << (group.promotion ? " +" : "");
+  std::string text = Dates(group) + (group.promotion ? " +" : "");
   for (const SubunitChoice& choice : group.choices)
-    out << ' ' << EchelonLetter(choice.item->echelon) << choice.item->reference << ':'
-        << choice.weight;
-  out << " | " << group.name;
-  return out.str();
+    text += ' ' + (EchelonLetter(choice.item->echelon) + std::to_string(choice.item->reference)) +
+            ':' + std::to_string(choice.weight);
+  return text + " | " + group.name.Std();
 }
 
 }  // namespace valdren::test
