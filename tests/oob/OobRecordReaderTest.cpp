@@ -82,12 +82,10 @@ TEST_F(OobRecord, GroupLines) {
   } cases[] = {
       {"41 6 45 12 (50) P1102 (50) P1103", "6/41-12/45 P1102:50 P1103:50 | "},
       {"41 6 45 12 P1102 (100) P1103", "6/41-12/45 P1102:100 P1103:100 | "},
-      // Probabilities follow the integer rule; lower-case letters are not prefixes: they name
-      // platoons.
+      // Probabilities follow the integer rule; a lower-case letter names a platoon.
       {"41 6 45 12 (0x46)P1102(030)c1101 Two  words ",
        "6/41-12/45 P1102:70 P1101:24 | Two  words "},
-      // One zero in front of a month is dropped, the rest read in decimal; every zero after a
-      // prefix is dropped, so the number is not octal.
+      // Months drop one leading 0, references every 0 after the prefix: neither is octal.
       {"\t41  08 45\t010   +P0101   Staff\tgroup", "8/41-10/45 + P101:100 | Staff\tgroup"},
       {"41 6 45", "Invalid unit date range"},
       // A lone 0 month is dropped whole, so the fields shift and the range breaks.
