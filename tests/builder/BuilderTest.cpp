@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "builder/BuilderTestData.h"
+#include "builder/Naming.h"
 #include "org/OrgFile.h"
 #include "org/OrgRoot.h"
 
@@ -26,6 +27,58 @@ std::vector<std::uint32_t> ChildRefs(const OrgItem& item) {
   for (const auto& node : item.AsGroup()->children)
     refs.push_back(node.item->reference);
   return refs;
+}
+
+TEST(Naming, OrdinalEndingsByTheLastTwoDigits) {
+  const struct {
+    int n;
+    const char* suffix;
+  } cases[] = {{1, "st"},  {2, "nd"},  {3, "rd"},   {4, "th"},   {11, "th"},  {12, "th"},
+               {13, "th"}, {21, "st"}, {111, "th"}, {112, "th"}, {122, "nd"}, {1003, "rd"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(OrdinalSuffix(c.n), c.suffix) << c.n;
+}
+
+TEST(Naming, RomanNumeralsWithSubtractiveFormsAndRepeatedThousands) {
+  const struct {
+    int n;
+    const char* roman;
+  } cases[] = {{14, "XIV"}, {49, "XLIX"}, {999, "CMXCIX"},   {0, ""},
+               {-7, ""},    {8, "VIII"},  {39, "XXXIX"},     {90, "XC"},
+               {400, "CD"}, {500, "D"},   {1944, "MCMXLIV"}, {4004, "MMMMIV"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(RomanNumeral(c.n).View(), c.roman) << c.n;
+}
+
+TEST(Naming, RangeGroupsKeepWhatCouldBeRead) {
+  const struct {
+    const char* afterMarker;
+    int lo, hi;
+    const char* following;
+  } cases[] = {
+      {" Infantry Regiment", 1, 999, " Infantry Regiment"},
+      {"(1-30). Infanterie-Division", 1, 30, ". Infanterie-Division"},
+      {"(7-3)", 7, 3, ""},
+      {"( 10 to - 20 ish) Corps", 10, 20, " Corps"},  // anything may stand before "-" and ")"
+      {"(010-0x20)x", 8, 32, "x"},                    // the integer rule: octal and hexadecimal
+      {"(-2147483648--2) A", INT_MIN, -2, " A"},
+      {"((2-3)) A", 1, 3, ") A"},
+      {"x(2-3) A", 1, 999, "x(2-3) A"},  // a group only directly after the marker
+      // Cut short or unreadable: a bound that is missing or too large stays at its default, and
+      // without a ")" nothing follows.
+      {"(", 1, 999, ""},
+      {"(5) Regiment", 5, 999, " Regiment"},
+      {"(3-4 Regiment", 3, 4, ""},
+      {"(x-4) A", 1, 4, " A"},
+      {"(99999999999-5) A", 1, 5, " A"},
+      {"(2-99999999999) A", 2, 999, " A"},
+  };
+  for (const auto& c : cases) {
+    const NumberPattern pattern = ReadNumberPattern(c.afterMarker);
+    EXPECT_EQ(pattern.lo, c.lo) << c.afterMarker;
+    EXPECT_EQ(pattern.hi, c.hi) << c.afterMarker;
+    EXPECT_EQ(pattern.following, c.following) << c.afterMarker;
+  }
 }
 
 TEST_F(BuilderTest, ThePatternExamplesWithThreeDrawnAndGuardsListed) {
@@ -129,11 +182,26 @@ TEST_F(BuilderTest, ACumulativeTestPicksTheAlternative) {
 TEST_F(BuilderTest, ConsecutiveGroupsWithTheSameChoicesShareOneDraw) {
   const UnitTemplate& a = Platoon("A");
   const UnitTemplate& b = Platoon("B");
+  UnitTemplate twin(0);  // equal to a, but not the same template
+  twin.reference = a.reference;
+  const DateRange never{1, 39, 1, 39};
   OrgTemplate& company = Org(kCompany, "Company");
   AddGroup(company, "1st", {{&a, 50}, {&b, 50}});
   AddGroup(company, "old", {{&a, 100}}, DateRange{1, 39, 12, 40});  // out of range: not between
   AddGroup(company, "2nd", {{&a, 50}, {&b, 50}});
   AddGroup(company, "3rd", {{&a, 60}, {&b, 40}});  // other probabilities: a draw of its own
+  // Never in range, only compared: another order, length or template, and empty lists.
+  AddGroup(company, "", {{&b, 50}, {&a, 50}}, never);
+  AddGroup(company, "", {{&a, 50}}, never);
+  AddGroup(company, "", {{&twin, 50}, {&b, 50}}, never);
+  AddGroup(company, "", {}, never);
+  AddGroup(company, "", {}, never);
+  const auto& g = company.groups;
+  EXPECT_TRUE(SameChoices(g[0], g[2]));
+  for (int other : {3, 4, 5, 6})
+    EXPECT_FALSE(SameChoices(g[0], g[other])) << other;
+  EXPECT_FALSE(SameChoices(g[5], g[0]));
+  EXPECT_TRUE(SameChoices(g[7], g[8]));
   int drawnA = 0;
   for (std::uint32_t seed = 1; seed <= 40; ++seed) {
     BuilderState fresh(seed);
@@ -147,28 +215,6 @@ TEST_F(BuilderTest, ConsecutiveGroupsWithTheSameChoicesShareOneDraw) {
   }
   EXPECT_GT(drawnA, 0);  // the seeds reached both alternatives
   EXPECT_LT(drawnA, 40);
-}
-
-TEST_F(BuilderTest, SameChoicesMeansTheSameTemplatesWithTheSameProbabilitiesInOrder) {
-  const UnitTemplate& a = Platoon("A");
-  const UnitTemplate& b = Platoon("B");
-  UnitTemplate twin(0);  // equal to a, but not the same template
-  twin.reference = a.reference;
-  OrgTemplate& owner = Org(kCompany, "O");
-  AddGroup(owner, "", {{&a, 50}, {&b, 50}});
-  AddGroup(owner, "", {{&a, 50}, {&b, 50}}, DateRange{1, 39, 1, 39});
-  AddGroup(owner, "", {{&b, 50}, {&a, 50}});
-  AddGroup(owner, "", {{&a, 60}, {&b, 50}});
-  AddGroup(owner, "", {{&a, 50}});
-  AddGroup(owner, "", {{&twin, 50}, {&b, 50}});
-  AddGroup(owner, "", {});
-  AddGroup(owner, "", {});
-  const auto& g = owner.groups;
-  EXPECT_TRUE(SameChoices(g[0], g[1]));
-  for (int other : {2, 3, 4, 5})
-    EXPECT_FALSE(SameChoices(g[0], g[other])) << other;
-  EXPECT_FALSE(SameChoices(g[4], g[0]));
-  EXPECT_TRUE(SameChoices(g[6], g[7]));
 }
 
 TEST_F(BuilderTest, UnitNamesComeFromTheListInPlaceOrder) {

@@ -105,18 +105,14 @@ TEST(OrgFormat, ReadsWhatItCanAndFailsWhereItMust) {
   }
 }
 
-std::string Nested(int groups) {
-  std::string file = "1\r\n0\r\n6 41\r\n";
-  for (int depth = 0; depth < groups; ++depth)
-    file += std::string(static_cast<std::size_t>(depth), ' ') + "C1 0 6 x\r\n";
-  return file;
-}
-
 TEST(OrgFormat, RefusesNestingDeeperThanAThousandGroupsInsteadOfExhaustingTheStack) {
+  std::string file = "1\r\n0\r\n6 41\r\n";
+  for (int depth = 0; depth < kMaxOrgDepth; ++depth)
+    file += std::string(static_cast<std::size_t>(depth), ' ') + "C1 0 6 x\r\n";
   OrgRoot root;
-  EXPECT_TRUE(ReadOrganization(root, Nested(kMaxOrgDepth)));
+  EXPECT_TRUE(ReadOrganization(root, file));
   EXPECT_EQ(root.items.Size(), 1u);
-  EXPECT_FALSE(ReadOrganization(root, Nested(kMaxOrgDepth + 1)));
+  EXPECT_FALSE(ReadOrganization(root, file + std::string(kMaxOrgDepth, ' ') + "C1 0 6 x\r\n"));
   EXPECT_TRUE(root.items.Empty());
 }
 

@@ -76,20 +76,16 @@ TEST(OrgGroup, SubtreeOperationsReachEveryItemBelow) {
   division.mark = empty.mark = lead.mark = other.mark = 7;
   division.SetMorale(9);
   division.ClearMark();
-  std::string units, all;
-  ItemList<OrgItem> list;
-  division.CollectUnits(list);
-  for (const auto& node : list)
-    units += node.item->name.Std() + " ";
-  list.Clear();
-  division.CollectAll(list);
-  for (const auto& node : list) {
-    all += node.item->name.Std() + " ";
-    EXPECT_EQ(node.item->morale, 9);
-    EXPECT_EQ(node.item->mark, 0u);
-  }
-  EXPECT_EQ(units, "C1 C2 recon guns ");
-  EXPECT_EQ(all, "D R C1 lead rifle C2 recon staff attached guns ");
+  ItemList<OrgItem> units, all;
+  division.CollectUnits(units);
+  division.CollectAll(all);
+  std::string names;
+  for (const ItemList<OrgItem>* list : {&units, &all})
+    for (const auto& node : *list)
+      names += node.item->name.Std() + (node.next ? " " : "; ");
+  EXPECT_EQ(names, "C1 C2 recon guns; D R C1 lead rifle C2 recon staff attached guns; ");
+  for (const auto& node : all)
+    EXPECT_TRUE(node.item->morale == 9 && node.item->mark == 0) << node.item->name.View();
   EXPECT_EQ(other.morale, 3);
   EXPECT_EQ(other.mark, 7u);
 }
