@@ -25,9 +25,9 @@ inline constexpr int kGermany = 1;
 // working on it at June 1941 with a fixed seed.
 class BuilderTest : public testing::Test {
  protected:
-  // A platoon of the category whose last two digits (a leader's rating) count the platoons made.
-  const UnitTemplate& Platoon(std::string_view name, int category = 1, int nation = kGermany) {
-    return Made<UnitTemplate>(0, nation * 1000 + category * 100 + ++platoons_, name);
+  // A German platoon of the category; its last two digits (a leader's rating) count the platoons.
+  const UnitTemplate& Platoon(std::string_view name, int category = 1) {
+    return Made<UnitTemplate>(0, kGermany * 1000 + category * 100 + ++platoons_, name);
   }
   OrgTemplate& Org(int echelon, std::string_view name, int morale = 6, int nation = kGermany) {
     OrgTemplate& made =
