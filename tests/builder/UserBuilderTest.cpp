@@ -3,148 +3,118 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "builder/Builder.h"
 #include "builder/BuilderTestData.h"
 #include "builder/UserChoices.h"
-#include "oob/NameLists.h"
 
 namespace valdren {
 namespace {
 
-using test::AddGroup;
-using test::OrgRef;
-using test::PlatoonRef;
+using test::kGermany;
 using test::Shape;
+using Asked = std::vector<std::string>;
 
-constexpr int kGermany = 1;
-
-// Answers from a script and keeps every question in the order asked.
+// Answers from a script, -1 and empty texts when it runs out, and keeps every question asked.
 class Script : public UserChoices {
  public:
   int AskChoice(const OrgTemplate& owner, const SubunitGroup& group) override {
     asked.push_back("In: " + owner.name.Std() + " / Select: " + group.name.Std());
-    return Next(choices, -1);
+    const int answer = choices.empty() ? -1 : choices.front();
+    if (!choices.empty()) choices.pop_front();
+    return answer;
   }
   String AskDesignation(std::string_view subject) override {
     asked.push_back("Enter description for: " + std::string(subject));
-    return String(Next(designations, std::string()));
+    std::string answer = designations.empty() ? "" : designations.front();
+    if (!designations.empty()) designations.pop_front();
+    return String(answer);
   }
 
   std::deque<int> choices;
   std::deque<std::string> designations;
-  std::vector<std::string> asked;
-
- private:
-  template <typename T>
-  static T Next(std::deque<T>& answers, T none) {
-    if (answers.empty()) return none;
-    T answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
+  Asked asked;
 };
 
-class UserBuilderTest : public testing::Test {
+class UserBuilderTest : public test::BuilderTest {
  protected:
-  std::unique_ptr<OrgItem> Build(const UnitTemplate& unit) {
+  std::unique_ptr<OrgItem> BuildByUser(const UnitTemplate& unit) {
     return user.InstantiateByUser(unit, "", nullptr, std::nullopt);
   }
 
-  test::Templates templates;
-  NameLists names;
-  BuilderState state{99u};
-  Builder builder{state, names, 6, 41};
   Script script;
   UserBuilder user{builder, script};
 };
 
 TEST_F(UserBuilderTest, QuestionsComeDepthFirstInFileOrder) {
-  const UnitTemplate& rifles = templates.Platoon(PlatoonRef(kGermany, 1, 1), "Rifles");
-  const UnitTemplate& guns = templates.Platoon(PlatoonRef(kGermany, 1, 2), "Guns");
-  OrgTemplate& battalion = templates.Org(kBattalion, OrgRef(kGermany, kBattalion, 1), "Bn");
+  const UnitTemplate& rifles = Platoon("Rifles");
+  const UnitTemplate& guns = Platoon("Guns");
+  OrgTemplate& battalion = Org(kBattalion, "Bn");
   AddGroup(battalion, "# Platoon", {{&rifles, 30}, {&guns, 30}});
-  OrgTemplate& other = templates.Org(kBattalion, OrgRef(kGermany, kBattalion, 2), "Other Bn");
-  OrgTemplate& division = templates.Org(kDivision, OrgRef(kGermany, kDivision, 1), "$ Division");
-  AddGroup(division, "$ Battalion", {{&battalion, 50}, {&other, 50}});
+  OrgTemplate& other = Org(kBattalion, "Other Bn");
+  OrgTemplate& division = Org(kDivision, "$ Division");
+  // A marker left after the choice's pass is asked again when the battalion names itself.
+  AddGroup(division, "$ $(1-3) Battalion", {{&battalion, 50}, {&other, 50}});
   AddGroup(division, "Artillery", {{&rifles, 50}, {&guns, 50}});
 
-  script.designations = {"12th", "7th"};
+  script.designations = {"12th", "6th", "7th"};
   script.choices = {0, 1, 1};
-  EXPECT_EQ(Shape(*Build(division)), "12th Division[7th Battalion[7th Platoon]|Artillery]");
-  EXPECT_EQ(script.asked, (std::vector<std::string>{
-                              "Enter description for:  Division",
-                              "In: $ Division / Select: $ Battalion",
-                              "Enter description for:  Battalion",
-                              "In: Bn / Select: # Platoon",
-                              "In: $ Division / Select: Artillery",
-                          }));
-  const auto item = Build(division);  // out of answers: every choice declined, names empty
-  EXPECT_EQ(Shape(*item), " Division[]");
+  EXPECT_EQ(Shape(*BuildByUser(division)), "12th Division[7th Battalion[7th Platoon]|Artillery]");
+  EXPECT_EQ(
+      script.asked,
+      (Asked{"Enter description for:  Division", "In: $ Division / Select: $ $(1-3) Battalion",
+             "Enter description for:  $(1-3) Battalion", "Enter description for:  Battalion",
+             "In: Bn / Select: # Platoon", "In: $ Division / Select: Artillery"}));
+  // Out of answers: every choice declined, the designation empty, and still an item.
+  EXPECT_EQ(Shape(*BuildByUser(division)), " Division[]");
   EXPECT_EQ(state.Issued().Size(), 0u);  // typed numbers are not issued
 }
 
-TEST_F(UserBuilderTest, OnlyASingleCertainAlternativeIsTakenWithoutAsking) {
-  const UnitTemplate& rifles = templates.Platoon(PlatoonRef(kGermany, 1, 1), "Rifles");
-  OrgTemplate& company = templates.Org(kCompany, OrgRef(kGermany, kCompany, 1), "Company");
+TEST_F(UserBuilderTest, OnlyASingleCertainAlternativeIsTakenAndEqualNeighboursAreAskedOnce) {
+  const UnitTemplate& rifles = Platoon("Rifles");
+  const UnitTemplate& guns = Platoon("Guns");
+  const UnitTemplate& leader = Platoon("Leader", 4);
+  OrgTemplate& company = Org(kCompany, "Company");
+  AddGroup(company, "Cpt (HQ)", {{&leader, 100}});  // a leader is named like any platoon
   AddGroup(company, "Certain", {{&rifles, 100}});
   AddGroup(company, "Half", {{&rifles, 50}});
-  AddGroup(company, "Twice certain", {{&rifles, 100}, {&rifles, 100}});
-
-  script.choices = {-1, 1};
-  EXPECT_EQ(Shape(*Build(company)), "Company[Certain|Twice certain]");
-  EXPECT_EQ(script.asked, (std::vector<std::string>{"In: Company / Select: Half",
-                                                    "In: Company / Select: Twice certain"}));
-}
-
-TEST_F(UserBuilderTest, IdenticalConsecutiveGroupsAreDecidedOnce) {
-  const UnitTemplate& rifles = templates.Platoon(PlatoonRef(kGermany, 1, 1), "Rifles");
-  const UnitTemplate& guns = templates.Platoon(PlatoonRef(kGermany, 1, 2), "Guns");
-  OrgTemplate& company = templates.Org(kCompany, OrgRef(kGermany, kCompany, 1), "Company");
+  AddGroup(company, "Twice certain", {{&rifles, 100}, {&guns, 100}});
   AddGroup(company, "1st", {{&rifles, 50}, {&guns, 50}});
   AddGroup(company, "Old", {{&guns, 100}}, DateRange{1, 39, 12, 40});
   AddGroup(company, "2nd", {{&rifles, 50}, {&guns, 50}});
   AddGroup(company, "3rd", {{&guns, 50}, {&rifles, 50}});
   AddGroup(company, "4th", {{&guns, 50}, {&rifles, 50}});
 
-  script.choices = {1, -1};
-  const auto item = Build(company);
-  EXPECT_EQ(Shape(*item), "Company[1st|2nd]");
-  for (const auto& node : item->AsGroup()->children)
-    EXPECT_EQ(node.item->reference, guns.reference);
+  names.leaderNames[kGermany] = {"Brandt"};
+  script.choices = {-1, 1, 1, -1};
+  const auto item = BuildByUser(company);
+  EXPECT_EQ(Shape(*item), "Company[Cpt |Certain|Twice certain|1st|2nd]");
+  EXPECT_EQ(item->AsGroup()->children.Last()->item->reference, guns.reference);
   EXPECT_EQ(script.asked,
-            (std::vector<std::string>{"In: Company / Select: 1st", "In: Company / Select: 3rd"}));
-}
-
-TEST_F(UserBuilderTest, AnIndexTheGroupDoesNotHaveCreatesNothing) {
-  const UnitTemplate& rifles = templates.Platoon(PlatoonRef(kGermany, 1, 1), "Rifles");
-  OrgTemplate& company = templates.Org(kCompany, OrgRef(kGermany, kCompany, 1), "Company");
-  AddGroup(company, "Half", {{&rifles, 50}, {&rifles, 50}});
+            (Asked{"In: Company / Select: Half", "In: Company / Select: Twice certain",
+                   "In: Company / Select: 1st", "In: Company / Select: 3rd"}));
   for (int index : {2, 7, -2, -1})
-    EXPECT_EQ(user.InstantiateUserChoice(company.groups[0], index, nullptr, ""), nullptr) << index;
-  EXPECT_NE(user.InstantiateUserChoice(company.groups[0], 1, nullptr, ""), nullptr);
+    EXPECT_EQ(user.InstantiateUserChoice(company.groups[3], index, nullptr, ""), nullptr) << index;
+  EXPECT_EQ(BuildByUser(leader)->name.View(), "Independent Unit");
+  EXPECT_EQ(state.ProgramRandom().State(), Random(4242).State());  // no leader name was drawn
 }
 
 TEST_F(UserBuilderTest, TheUserTypesTheWholeDesignation) {
-  const OrgTemplate& division = templates.Org(kDivision, OrgRef(kGermany, kDivision, 1), "D");
+  const OrgTemplate& division = Org(kDivision, "D");
   names.unitNames[kGermany][kDivision] = {"Guards"};
+  const std::string full(kDesignationLimit, 'x');
   const struct {
-    const char* pattern;
-    const char* inherited;
-    const char* typed;
+    std::string pattern, inherited, typed;
     const char* subject;  // null: no question
-    const char* name;
-    const char* designation;
+    std::string name, designation;
   } cases[] = {
       {"$(1-30). Infanterie-Division", "", "12", ". Infanterie-Division", "12. Infanterie-Division",
        "12"},
       {"$ Infantry Regiment", "", "7th", " Infantry Regiment", "7th Infantry Regiment", "7th"},
       {"Infantry @ Corps", "", "XII", " Corps", "XII Corps", "XII"},
       {"@(1-3 Corps", "", "IV", "", "IV", "IV"},
-      {"$", "", "", "", "", ""},
+      {"$ Division", "", full + "yz", " Division", full + " Division", full},
       {"# Regiment", "3rd", "", nullptr, "3rd Regiment", "3rd"},
       {"& Division", "", "", nullptr, "Guards Division", "Guards"},
       {"Heavy Weapons Company", "3rd", "", nullptr, "Heavy Weapons Company", "3rd"},
@@ -152,46 +122,14 @@ TEST_F(UserBuilderTest, TheUserTypesTheWholeDesignation) {
   for (const auto& c : cases) {
     script.asked.clear();
     script.designations = {c.typed};
-    const NameAndDesignation named = user.MakeNameByUser(c.pattern, c.inherited, division);
-    EXPECT_EQ(named.name.View(), c.name) << c.pattern;
-    EXPECT_EQ(named.designation.View(), c.designation) << c.pattern;
-    if (c.subject)
-      EXPECT_EQ(script.asked,
-                std::vector<std::string>{"Enter description for: " + std::string(c.subject)});
-    else
-      EXPECT_TRUE(script.asked.empty()) << c.pattern;
+    const NameAndDesignation named = user.MakeNameByUser(c.pattern, String(c.inherited), division);
+    EXPECT_EQ(named.name.Std(), c.name) << c.pattern;
+    EXPECT_EQ(named.designation.Std(), c.designation) << c.pattern;
+    EXPECT_EQ(script.asked,
+              c.subject ? Asked{"Enter description for: " + std::string(c.subject)} : Asked{})
+        << c.pattern;
   }
   EXPECT_EQ(state.Issued().Size(), 0u);
-}
-
-TEST_F(UserBuilderTest, ATypedDesignationKeepsWhatTheFieldHolds) {
-  const OrgTemplate& division = templates.Org(kDivision, OrgRef(kGermany, kDivision, 1), "D");
-  script.designations = {std::string(79, 'x') + "yz"};
-  const NameAndDesignation named = user.MakeNameByUser("$ Division", "", division);
-  EXPECT_EQ(named.designation.Std(), std::string(79, 'x'));
-  EXPECT_EQ(named.name.Std(), std::string(79, 'x') + " Division");
-}
-
-TEST_F(UserBuilderTest, AMarkerLeftAfterTheFirstPassIsAskedAgainByTheChild) {
-  const UnitTemplate& rifles = templates.Platoon(PlatoonRef(kGermany, 1, 1), "Rifles");
-  OrgTemplate& regiment = templates.Org(kRegiment, OrgRef(kGermany, kRegiment, 1), "R");
-  AddGroup(regiment, "# Platoon", {{&rifles, 100}});
-  OrgTemplate& division = templates.Org(kDivision, OrgRef(kGermany, kDivision, 1), "Division");
-  AddGroup(division, "$ $(1-3) Regiment", {{&regiment, 100}});
-  script.designations = {"1st", "2nd"};
-  EXPECT_EQ(Shape(*Build(division)), "Division[2nd Regiment[2nd Platoon]]");
-  EXPECT_EQ(script.asked, (std::vector<std::string>{"Enter description for:  $(1-3) Regiment",
-                                                    "Enter description for:  Regiment"}));
-}
-
-TEST_F(UserBuilderTest, LeadersAreNamedLikeAnyPlatoon) {
-  const UnitTemplate& leader = templates.Platoon(PlatoonRef(kGermany, 4, 3), "Leader");
-  OrgTemplate& company = templates.Org(kCompany, OrgRef(kGermany, kCompany, 1), "Company");
-  AddGroup(company, "Cpt (HQ)", {{&leader, 100}});
-  names.leaderNames[kGermany] = {"Brandt"};
-  EXPECT_EQ(Shape(*Build(company)), "Company[Cpt ]");
-  EXPECT_EQ(Build(leader)->name.View(), "Independent Unit");
-  EXPECT_EQ(state.ProgramRandom().State(), Random(99).State());  // no leader name was drawn
 }
 
 }  // namespace
