@@ -15,6 +15,8 @@ namespace {
 
 constexpr int kMaxDateRanges = 4;
 constexpr int kMaxFiles = 20;  // the loader looks for numbers 00 to 19
+// How many templates of each date range a choice that is not scattered picks from.
+constexpr int kNearbyRounds = 16;
 
 // Names that carry the markers the builder fills in, so the readers meet them as they are.
 constexpr std::string_view kOrgNames[] = {"#th Infantry ", "$ ",      "$(1-3). ", "@ ",
@@ -65,9 +67,11 @@ void AppendRange(std::string& out, int range, bool twoDigitMonths) {
 
 // Unique within the echelon, with the nation where the game puts it: digits 4-5 of a platoon's
 // number, digits 6-7 of an organization's. Never 0, which would drop an organization record.
-std::uint32_t ReferenceOf(int echelon, int index, int nations) {
-  const auto nation = static_cast<std::uint32_t>(index % nations);
-  const auto serial = static_cast<std::uint32_t>(index / nations) + 1;
+// The echelon's templates are written nation by nation.
+std::uint32_t ReferenceOf(int echelon, int index, int count, int nations) {
+  const int perNation = (count + nations - 1) / nations;
+  const auto nation = static_cast<std::uint32_t>(index / perNation);
+  const auto serial = static_cast<std::uint32_t>(index % perNation) + 1;
   if (echelon == kPlatoon) return serial / 1000 * 100000 + nation * 1000 + serial % 1000;
   return serial / 100000 * 10000000 + nation * 100000 + serial % 100000;
 }
@@ -127,7 +131,8 @@ class Writer {
   void AppendPlatoon(std::string& out, int index) {
     std::string line = "P";
     if (index % 3 == 0) line += '0';  // zeros after the prefix are dropped
-    line += std::to_string(ReferenceOf(kPlatoon, index, shape_.nations));
+    line +=
+        std::to_string(ReferenceOf(kPlatoon, index, shape_.templates[kPlatoon], shape_.nations));
     line += ' ' + std::to_string(1 + index % 50);  // catalog value
     line += " 2 1 100 100 100 0 0 0 1 0 0 3 0 0 0 0 Inf 0 0 0 0 0 0 ";
     AppendRange(line, index % shape_.dateRanges, false);  // plain months in platoon lines
@@ -144,17 +149,19 @@ class Writer {
     AppendRange(out, index % shape_.dateRanges, true);
     out += ' ';
     out += EchelonLetter(echelon);
-    out += std::to_string(ReferenceOf(echelon, index, shape_.nations));
+    out += std::to_string(ReferenceOf(echelon, index, shape_.templates[echelon], shape_.nations));
     out += ' ' + std::to_string(4 + index % 5) + ' ';  // morale, then the separator
     out += kOrgNames[static_cast<std::size_t>(index) % std::size(kOrgNames)];
     out += EchelonStem(echelon);
     out += '\n';
+    const double place = static_cast<double>(index) / shape_.templates[echelon];
     for (int group = 0; group < shape_.groupsPerTemplate; ++group)
-      AppendGroup(out, echelon, group);
+      AppendGroup(out, echelon, group, place);
     out += '\n';
   }
 
-  void AppendGroup(std::string& out, int echelon, int group) {
+  // The place, from 0 up to 1, is the record's own in its echelon.
+  void AppendGroup(std::string& out, int echelon, int group, double place) {
     const int range = Random(shape_.dateRanges);
     AppendRange(out, range, true);
     // A promotion mark only where another group follows, or the record would log a warning.
@@ -171,8 +178,8 @@ class Writer {
       }
       out += EchelonLetter(childEchelon);
       if (++choicesWritten_ % 3 == 0) out += '0';
-      out += std::to_string(
-          ReferenceOf(childEchelon, PickExisting(childEchelon, range), shape_.nations));
+      out += std::to_string(ReferenceOf(childEchelon, PickExisting(childEchelon, range, place),
+                                        shape_.templates[childEchelon], shape_.nations));
     }
     out += ' ';
     out += headquarters ? std::string_view("Headquarters")
@@ -189,13 +196,17 @@ class Writer {
     return below;
   }
 
-  // The index of a template of the echelon whose date range holds the given group range.
-  int PickExisting(int echelon, int groupRange) {
+  // The index of a template of the echelon whose date range holds the given group range, near
+  // the given place unless choices are scattered. Ranges take turns along an echelon, so the
+  // templates of one range are every so many apart.
+  int PickExisting(int echelon, int groupRange, double place) {
     const int count = shape_.templates[echelon];
     const int ranges = shape_.dateRanges;
     const int offset = Random(std::min(groupRange, count - 1) + 1);
-    const int round = Random((count - 1 - offset) / ranges + 1);
-    return round * ranges + offset;
+    const int rounds = (count - 1 - offset) / ranges + 1;
+    if (shape_.scatteredChoices) return Random(rounds) * ranges + offset;
+    const int first = static_cast<int>(place * rounds) - kNearbyRounds / 2;
+    return std::clamp(first + Random(kNearbyRounds), 0, rounds - 1) * ranges + offset;
   }
 
   std::filesystem::path folder_;

@@ -23,6 +23,11 @@ struct SyntheticShape {
   int commentEvery = 4;
   // 1 writes the plain file of each echelon; more spreads the records over as many numbered files.
   int filesPerEchelon = 1;
+  // The game's files are written nation by nation, and a template's subunits are templates of its
+  // own nation and period: by default each choice names one of the few dozen templates at the
+  // record's own place, scaled, in the echelon below. Scattered choices name any template of that
+  // echelon, the worst case for the memory caches.
+  bool scatteredChoices = false;
   std::uint32_t seed = 1;
 };
 

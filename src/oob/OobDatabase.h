@@ -21,7 +21,8 @@ class ErrorLog;
 // names a template; when several share a pair, the one loaded first wins every lookup.
 class OobDatabase {
  public:
-  // The first template loaded with this echelon and reference, or null. An index lookup.
+  // The first template loaded with this echelon and reference, or null (also for an echelon out
+  // of range). An index lookup.
   const UnitTemplate* Find(int echelon, std::uint32_t reference) const;
 
   void Append(std::unique_ptr<UnitTemplate> unit);
@@ -34,22 +35,23 @@ class OobDatabase {
   ErrorText LoadDatabase(const std::filesystem::path& folder, ErrorLog& log);
 
  private:
-  static std::uint64_t Key(int echelon, std::uint32_t reference) {
-    return std::uint64_t{static_cast<std::uint32_t>(echelon)} << 32 | reference;
-  }
-
-  // The index is an open-addressed table with the keys inline: a lookup of a large database
-  // costs one cache miss rather than the three of a node-based map.
+  // Each echelon has its own index, an open-addressed table with the references inline: a lookup
+  // costs one cache miss rather than the three of a node-based map, and it reads only the table
+  // of the echelon it names, which stays in the caches longer than one table for all would.
   struct Slot {
-    std::uint64_t key = 0;
+    std::uint32_t reference = 0;
     const UnitTemplate* unit = nullptr;  // null: a free slot
   };
-  std::size_t SlotOf(std::uint64_t key) const;
-  void Grow();
+  struct EchelonIndex {
+    std::vector<Slot> slots;  // a power of two in size, never more than half full
+    std::size_t indexed = 0;
+
+    std::size_t SlotOf(std::uint32_t reference) const;
+    void Grow();
+  };
 
   OwningItemList<UnitTemplate> templates_;
-  std::vector<Slot> slots_;  // a power of two in size, never more than half full
-  std::size_t indexed_ = 0;
+  std::array<EchelonIndex, kEchelonCount> index_;
   std::array<std::size_t, kEchelonCount> counts_{};
 };
 

@@ -32,6 +32,8 @@ TEST(OobDatabase, FindsTheFirstTemplateLoadedOfTheEchelon) {
   EXPECT_EQ(database.Find(kCompany, 1234), company);
   EXPECT_EQ(database.Find(kPlatoon, 1234), nullptr);
   EXPECT_EQ(database.Find(kBattalion, 1235), nullptr);
+  EXPECT_EQ(database.Find(-1, 1234), nullptr);
+  EXPECT_EQ(database.Find(kEchelonCount, 1234), nullptr);
   EXPECT_EQ(database.Count(kBattalion), 2u);
   EXPECT_EQ(database.Templates().Size(), 3u);
 }
