@@ -15,60 +15,36 @@ TEST(FilterNames, MonthsAndYearsRoundTripThroughTheirNames) {
     EXPECT_EQ(MonthName(month), months[month - 1]);
     EXPECT_EQ(MonthFromName(months[month - 1]), month);
   }
-  const char* const years[] = {"1939", "1940", "1941", "1942", "1943", "1944", "1945"};
   for (int year = 39; year <= 45; ++year) {
-    EXPECT_EQ(YearName(year), years[year - 39]);
-    EXPECT_EQ(YearFromName(years[year - 39]), year);
+    EXPECT_EQ(YearName(year), "19" + std::to_string(year));
+    EXPECT_EQ(YearFromName("19" + std::to_string(year)), year);
+  }
+  for (const int outside : {0, 13, -1, 38, 46, 1941}) {
+    EXPECT_EQ(MonthName(outside), "") << outside;
+    EXPECT_EQ(YearName(outside), "") << outside;
   }
 }
 
-TEST(FilterNames, ADateOutsideTheTablesHasNoName) {
-  for (const int month : {0, 13, -1})
-    EXPECT_EQ(MonthName(month), "");
-  for (const int year : {38, 46, 1941})
-    EXPECT_EQ(YearName(year), "");
-}
-
-struct NameCase {
-  const char* text;
-  int month;
-  int year;
-};
-
-class UnmatchedName : public testing::TestWithParam<NameCase> {};
-
 // A box without a selection reads as an empty text; only an exact name counts.
-TEST_P(UnmatchedName, FallsBackToJanuary1939) {
-  EXPECT_EQ(MonthFromName(GetParam().text), GetParam().month);
-  EXPECT_EQ(YearFromName(GetParam().text), GetParam().year);
+TEST(FilterNames, AnUnmatchedNameFallsBackToJanuary1939) {
+  for (const char* text : {"", "june", "June ", "Jun", "41", "1946", "1941"})
+    EXPECT_EQ(MonthFromName(text), 1) << text;
+  for (const char* text : {"", "41", "1946", "June", " 1941", "1941x"})
+    EXPECT_EQ(YearFromName(text), 39) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, UnmatchedName,
-                         testing::Values(NameCase{"", 1, 39}, NameCase{"june", 1, 39},
-                                         NameCase{"June ", 1, 39}, NameCase{"Jun", 1, 39},
-                                         NameCase{"41", 1, 39}, NameCase{"1946", 1, 39},
-                                         NameCase{"1941", 1, 41}, NameCase{"May", 5, 39}));
-
-struct ChoiceCase {
-  int probability;
-  const char* text;
-};
-
-class ChoiceTexts : public testing::TestWithParam<ChoiceCase> {};
-
-TEST_P(ChoiceTexts, ShowTheProbabilityUnlessItIsCertain) {
+TEST(ChoiceTexts, ShowTheProbabilityUnlessItIsCertain) {
   PlatoonTemplate unit;
   unit.name = "Rifle Platoon";
-  EXPECT_EQ(ChoiceText(GetParam().probability, unit).View(), GetParam().text);
+  const struct {
+    int probability;
+    const char* text;
+  } cases[] = {{100, "Rifle Platoon"},        {35, "(35%) Rifle Platoon"},
+               {0, "(0%) Rifle Platoon"},     {30, "(30%) Rifle Platoon"},
+               {101, "(101%) Rifle Platoon"}, {-5, "(-5%) Rifle Platoon"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(ChoiceText(c.probability, unit).View(), c.text) << c.probability;
 }
-
-INSTANTIATE_TEST_SUITE_P(Probabilities, ChoiceTexts,
-                         testing::Values(ChoiceCase{100, "Rifle Platoon"},
-                                         ChoiceCase{35, "(35%) Rifle Platoon"},
-                                         ChoiceCase{0, "(0%) Rifle Platoon"},
-                                         ChoiceCase{30, "(30%) Rifle Platoon"},
-                                         ChoiceCase{101, "(101%) Rifle Platoon"},
-                                         ChoiceCase{-5, "(-5%) Rifle Platoon"}));
 
 }  // namespace
 }  // namespace valdren

@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
-#include <string>
-#include <vector>
 
 #include "cli/RunTool.h"
 #include "oob/PlatoonFile.h"
-#include "support/GameFolder.h"
 
-namespace valdren {
+namespace valdren::test {
 namespace {
 
 using nlohmann::json;
-using test::RunTool;
 
-// One stored platoon line with the given reference, catalog value and name text.
+// One stored platoon line with values 1 to 24 in their places, mark M and word Tiger.
 std::string Platoon(const std::string& reference, int value, const std::string& name) {
   std::string line = reference + " " + std::to_string(value) +
                      " 1 2 3 4 5 6 7 8 M 9 10 11 12 13 14 15 Tiger 16 17 18 19 20 21 41 6 45 12 "
@@ -24,168 +21,121 @@ std::string Platoon(const std::string& reference, int value, const std::string& 
   return line + "\r\n";
 }
 
-std::string Platoons() {
-  return Platoon("P1101", 3, "Headquarters Platoon, HQ Plt, HQ") + Platoon("P1102", 4, "Rifle A") +
-         Platoon("P1103", 4, "Rifle B") + Platoon("P1104", 4, "Rifle C") +
-         Platoon("P1105", 5, "Mortar") + "\r\n";  // the blank line is a platoon too
-}
-
-// The first record loads without a warning; the second has probabilities adding up to 90.
-const char* const kCompanies =
-    "[Rifle company]\n"
-    "41 6 45 12 C100001 7 Rifle Company\n"
-    "41 06 43 12 P1101 Headquarters\n"
-    "41 6 45 12 (70) P1102 (30) P1103 Rifle Platoon\n"
-    "41 6 45 12 + P01104\n"
-    "41 6 45 12 P1105 [support]\n"
-    "\n"
-    "41 6 45 12 C100002 5 Rifle Company (reduced)\n"
-    "41 6 45 12 (70) P1102 (20) P1103 Rifle Platoon\n";
-
-// The bytes of a JSON text whose characters all lie below 256: the reverse of the tool's mapping.
-std::string Latin1(const std::string& utf8) {
-  std::string bytes;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead < 0x80) {
-      bytes += static_cast<char>(lead);
-    } else {
-      EXPECT_TRUE(lead == 0xC2 || lead == 0xC3) << "not Latin-1: " << int{lead};
-      bytes += static_cast<char>((lead & 0x03) << 6 | (utf8.at(++i) & 0x3F));
-    }
-  }
-  return bytes;
-}
+// Five platoons and a blank line, which is a platoon too.
+const std::string kPlatoons = Platoon("P1101", 3, "Headquarters Platoon, HQ Plt, HQ") +
+                              Platoon("P1102", 4, "Rifle A") + Platoon("P1103", 4, "Rifle B") +
+                              Platoon("P1104", 4, "Rifle C") + Platoon("P1105", 5, "Mortar") +
+                              "\r\n";
 
 std::string CheckOutput(const std::vector<int>& counts, int warnings) {
   const char* const labels[] = {"Platoons", "Companies", "Battalions", "Regiments",
                                 "Brigades", "Divisions", "Corps",      "Armies"};
   std::string text;
-  for (std::size_t i = 0; i < counts.size(); ++i)
+  for (std::size_t i = 0; i < 8; ++i)
     text += std::string(labels[i]) + ": " + std::to_string(counts[i]) + "\n";
   return text + "Warnings: " + std::to_string(warnings) + "\n";
 }
 
 TEST(CheckCommand, CountsTheTemplatesOfEachEchelonAndTheWarnings) {
-  test::GameFolder folder;
-  folder.Write("platoon.obx", Platoons());
-  folder.Write("company.oob", kCompanies);
+  GameFolder folder;
+  folder.Write("platoon.obx", kPlatoons);
+  // The first record loads without a warning; the second has probabilities adding up to 90.
+  folder.Write("company.oob",
+               "[Rifle company]\n"
+               "41 6 45 12 C100001 7 Rifle Company\n"
+               "41 06 43 12 P1101 Headquarters\n"
+               "41 6 45 12 (70) P1102 (30) P1103 Rifle Platoon\n"
+               "41 6 45 12 + P01104\n"
+               "41 6 45 12 P1105 [support]\n"
+               "\n"
+               "41 6 45 12 C100002 5 Rifle Company (reduced)\n"
+               "41 6 45 12 (70) P1102 (20) P1103 Rifle Platoon\n");
   folder.Write("battalion.oob", "this file is never read, as battalion02.oob exists\n");
   folder.Write("battalion02.oob", "41 6 45 12 B100100 6 Battalion\n41 6 45 12 C100001 One\n");
   folder.Write("error.log", "from an earlier run\n");
-
-  const auto result = RunTool({"-C", folder.Path().string(), "check"});
+  const auto result = RunIn(folder, {"check"});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out, CheckOutput({6, 2, 1, 0, 0, 0, 0, 0}, 1));
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(folder.Read("error.log"),
             "Probabilities do not add to 100:\n    Rifle Platoon\n    in: 100002 Rifle Company "
             "(reduced)\n");
+
+  GameFolder empty;
+  empty.Write("error.log", "from an earlier run\n");
+  const auto nothing = RunIn(empty, {"check"});
+  EXPECT_EQ(nothing.status, 0);
+  EXPECT_EQ(nothing.out, CheckOutput({0, 0, 0, 0, 0, 0, 0, 0}, 0));
+  EXPECT_TRUE(std::filesystem::exists(empty.Path() / "error.log"));
+  EXPECT_EQ(empty.Read("error.log"), "");
 }
 
-TEST(CheckCommand, AnEmptyFolderHoldsNothingAndGetsAnEmptyErrorLog) {
-  test::GameFolder folder;
-  folder.Write("error.log", "from an earlier run\n");
-  const auto result = RunTool({"-C", folder.Path().string(), "check"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, CheckOutput({0, 0, 0, 0, 0, 0, 0, 0}, 0));
-  EXPECT_TRUE(std::filesystem::exists(folder.Path() / "error.log"));
-  EXPECT_EQ(folder.Read("error.log"), "");
-}
-
-TEST(CheckCommand, ALoadErrorIsReportedAfterWhatWasLoaded) {
-  test::GameFolder folder;
-  folder.Write("platoon.obx", Platoons());
+// Every command that loads: the error after what was loaded, and status 1.
+TEST(DatabaseCommands, ALoadErrorIsReportedAfterWhatWasLoaded) {
+  GameFolder folder;
+  folder.Write("platoon.obx", kPlatoons);
   folder.Write("company00.oob",
                "41 6 45 12 C100001 7 Rifle Company\n41 6 45 12 P1101\n\n"
-               "41 6 45 12 C100002 7 Broken Company\n41 6 45 12 P1199 Ghost\n");
+               "41 6 45 12 C100002 7 Broken Company\n41 6 45 12 (x) P1101 Ghost\n");
   folder.Write("battalion.oob", "41 6 45 12 B100100 6 Battalion\n41 6 45 12 C100001 One\n");
+  const char* const error = "File company00.oob: line 5: Invalid unit probability value\n";
+  const auto check = RunIn(folder, {"check"});
+  EXPECT_EQ(check.status, 1);
+  EXPECT_EQ(check.out, CheckOutput({6, 1, 0, 0, 0, 0, 0, 0}, 0));
+  EXPECT_EQ(check.err, error);
 
-  const auto result = RunTool({"-C", folder.Path().string(), "check"});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, CheckOutput({6, 1, 0, 0, 0, 0, 0, 0}, 0));
-  EXPECT_EQ(result.err, "File company00.oob: line 5: Invalid unit reference number: 1199\n");
+  const auto text = RunIn(folder, {"dump"});
+  EXPECT_EQ(text.status, 1);
+  int templates = 0;  // a line each, what belongs to it indented below
+  for (std::size_t i = 0; i < text.out.size(); ++i)
+    templates += (i == 0 || text.out[i - 1] == '\n') && text.out[i] != ' ';
+  EXPECT_EQ(templates, 7) << text.out;
+  EXPECT_EQ(text.out.rfind("P1101 ", 0), 0u) << text.out;
+  EXPECT_NE(text.out.find("\nC100001 "), std::string::npos) << text.out;
+  EXPECT_EQ(text.err, error);
+  const auto asJson = RunIn(folder, {"dump", "--json"});
+  EXPECT_EQ(asJson.status, 1);
+  EXPECT_EQ(json::parse(asJson.out)["templates"].size(), 7u);
+  EXPECT_EQ(asJson.err, error);
 }
 
 TEST(DumpCommand, JsonHoldsEveryTemplateInLoadOrderWithItsFields) {
-  test::GameFolder folder;
+  GameFolder folder;
   folder.Write("platoon.obx",
                Platoon("P01403", 0x10, "Oberst M\xfcller") + Platoon("P1101", 2, "HQ"));
   folder.Write("company.oob",
                "41 6 45 12 C100001 7 Caf\xe9 Company\n"
                "42 3 44 11 + (60) P1101 (40) P1403 Pair\n");
-
-  const auto result = RunTool({"-C", folder.Path().string(), "dump", "--json"});
+  const auto result = RunIn(folder, {"dump", "--json"});
   ASSERT_EQ(result.status, 0) << result.err;
-  const json dump = json::parse(result.out);
-  const json& templates = dump.at("templates");
+  const json templates = json::parse(result.out).at("templates");
   ASSERT_EQ(templates.size(), 3u);
-
-  const json& leader = templates[0];
-  EXPECT_EQ(leader.at("echelon"), 0);
-  EXPECT_EQ(leader.at("reference"), 1403);
-  EXPECT_EQ(leader.at("name"), "Oberst M\u00fcller");
-  EXPECT_EQ(leader.at("secondName"), "Oberst M\u00fcller");
-  EXPECT_EQ(leader.at("thirdName"), "Oberst M\u00fcller");
-  EXPECT_EQ(leader.at("catalogValue"), 16);
-  std::vector<int> values;
-  for (int i = 1; i <= 24; ++i)
-    values.push_back(i);
-  EXPECT_EQ(leader.at("values"), json(values));
-  EXPECT_EQ(leader.at("mark"), "M");
-  EXPECT_EQ(leader.at("word"), "Tiger");
-  EXPECT_EQ(leader.at("startMonth"), 6);
-  EXPECT_EQ(leader.at("startYear"), 41);
-  EXPECT_EQ(leader.at("endMonth"), 12);
-  EXPECT_EQ(leader.at("endYear"), 45);
-  EXPECT_FALSE(leader.contains("morale"));
-
-  const json& company = templates[2];
-  EXPECT_EQ(company.at("echelon"), 1);
-  EXPECT_EQ(company.at("reference"), 100001);
-  EXPECT_EQ(company.at("name"), "Caf\u00e9 Company");
-  EXPECT_EQ(company.at("morale"), 7);
-  EXPECT_FALSE(company.contains("values"));
-  const json expectedGroup = {{"name", "Pair"},
-                              {"startMonth", 3},
-                              {"startYear", 42},
-                              {"endMonth", 11},
-                              {"endYear", 44},
-                              {"promotion", true},
-                              {"choices",
-                               {{{"echelon", 0}, {"reference", 1101}, {"probability", 60}},
-                                {{"echelon", 0}, {"reference", 1403}, {"probability", 40}}}}};
-  EXPECT_EQ(company.at("groups"), json::array({expectedGroup}));
+  EXPECT_EQ(templates[0], json::parse(R"({"echelon":0,"reference":1403,"name":"Oberst M\u00fcller",
+      "secondName":"Oberst M\u00fcller","thirdName":"Oberst M\u00fcller","catalogValue":16,
+      "values":[1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24],"mark":"M",
+      "word":"Tiger","startMonth":6,"startYear":41,"endMonth":12,"endYear":45})"));
+  EXPECT_EQ(templates[2], json::parse(R"({"echelon":1,"reference":100001,"name":"Caf\u00e9 Company",
+      "startMonth":6,"startYear":41,"endMonth":12,"endYear":45,"morale":7,"groups":[{"name":"Pair",
+      "startMonth":3,"startYear":42,"endMonth":11,"endYear":44,"promotion":true,"choices":[
+      {"echelon":0,"reference":1101,"probability":60},
+      {"echelon":0,"reference":1403,"probability":40}]}]})"));
 }
 
 TEST(DumpCommand, EveryByteOfANameComesBackFromTheJson) {
   std::string name;
   for (int code = 33; code < 256; ++code)
     if (code != ',' && code != 127) name += static_cast<char>(code);
-  test::GameFolder folder;
+  GameFolder folder;
   folder.Write("platoon.obx", Platoon("P1101", 0, name));
-  const auto result = RunTool({"-C", folder.Path().string(), "dump", "--json"});
+  const auto result = RunIn(folder, {"dump", "--json"});
   ASSERT_EQ(result.status, 0) << result.err;
-  const std::string text = json::parse(result.out)["templates"][0]["name"];
-  EXPECT_EQ(Latin1(text), name);
-}
-
-TEST(DumpCommand, TextListsATemplateALineAndReportsALoadErrorAfterIt) {
-  test::GameFolder folder;
-  folder.Write("platoon.obx", Platoon("P1101", 2, "HQ"));
-  folder.Write("company.oob", "41 6 45 12 C100001 7 Company\n41 6 45 12 (x) P1101\n");
-  folder.Write("battalion.oob", "41 6 45 12 B100100 6 Battalion\n41 6 45 12 P1101\n");
-  const auto result = RunTool({"-C", folder.Path().string(), "dump"});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out.rfind("P1101 ", 0), 0u) << result.out;
-  EXPECT_EQ(result.out.find('\n'), result.out.size() - 1) << result.out;
-  EXPECT_EQ(result.err, "File company.oob: line 2: Invalid unit probability value\n");
-
-  const auto asJson = RunTool({"-C", folder.Path().string(), "dump", "--json"});
-  EXPECT_EQ(asJson.status, 1);
-  EXPECT_EQ(json::parse(asJson.out)["templates"].size(), 1u);
-  EXPECT_EQ(asJson.err, result.err);
+  std::string utf8;  // each byte as the character of the same code
+  for (const unsigned char byte : name) {
+    if (byte >= 0x80) utf8 += static_cast<char>(0xC0 | byte >> 6);
+    utf8 += static_cast<char>(byte < 0x80 ? byte : 0x80 | (byte & 0x3F));
+  }
+  EXPECT_EQ(json::parse(result.out)["templates"][0]["name"], utf8);
 }
 
 }  // namespace
-}  // namespace valdren
+}  // namespace valdren::test

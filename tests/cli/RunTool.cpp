@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "support/GameFolder.h"
+#include <string>
 
 extern char** environ;
 

@@ -2,17 +2,12 @@
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
-#include <string>
-#include <string_view>
 
 #include "cli/RunTool.h"
 #include "oob/PlatoonFile.h"
-#include "support/GameFolder.h"
 
-namespace valdren {
+namespace valdren::test {
 namespace {
-
-using test::RunTool;
 
 const std::string kExample =
     "1\r\n6\r\n6 41\r\n"
@@ -24,83 +19,24 @@ const std::string kExample =
     "    End\r\n"
     "P2102 5 7 Caf\xe9 Unit\r\n";
 
-TEST(ShowCommand, PrintsTheTreeOfCreatedUnits) {
-  test::GameFolder folder;
+TEST(ShowCommand, PrintsTheTreeWithAUnitLineBelowEachPlatoonWhenTheFolderHasADatabase) {
+  GameFolder folder;
   folder.Write("main.org", kExample);
-  const auto result = RunTool({"-C", folder.Path().string(), "show", "main.org"});
-  EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.err, "");
-  EXPECT_EQ(result.out,
+  const auto plain = RunIn(folder, {"show", "main.org"});
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.err, "");
+  EXPECT_EQ(plain.out,
             "Created Units and Organizations\n"
             "  1st Battalion\n"
             "    1st Company\n"
             "      Company Leader\n"
             "    Rifle Platoon\n"
             "  Caf\xe9 Unit\n");
-}
 
-TEST(ShowCommand, PrintsJsonWithEveryByteOfTheNames) {
-  test::GameFolder folder;
-  folder.Write("main.org", kExample);
-  const auto result = RunTool({"-C", folder.Path().string(), "show", "--json", "main.org"});
-  ASSERT_EQ(result.status, 0) << result.err;
-  const auto json = nlohmann::json::parse(result.out);
-  EXPECT_EQ(json["version"], 1);
-  EXPECT_EQ(json["nextId"], 6);
-  EXPECT_EQ(json["month"], 6);
-  EXPECT_EQ(json["year"], 41);
-  ASSERT_EQ(json["items"].size(), 2u);
-  const auto& battalion = json["items"][0];
-  EXPECT_EQ(battalion["echelon"], 2);
-  EXPECT_EQ(battalion["reference"], 200123);
-  EXPECT_EQ(battalion["name"], "1st Battalion");
-  ASSERT_EQ(battalion["children"].size(), 2u);
-  EXPECT_EQ(battalion["children"][0]["children"][0]["reference"], 2403);
-  const auto& rifle = battalion["children"][1];
-  EXPECT_EQ(rifle["id"], 4);
-  EXPECT_EQ(rifle["morale"], 5);
-  EXPECT_FALSE(rifle.contains("children"));
-  EXPECT_EQ(json["items"][1]["name"], "Caf\u00e9 Unit");
-  // The keys come in the documented order.
-  EXPECT_EQ(result.out.rfind("{\"version\":1,\"nextId\":6,\"month\":6,\"year\":41,\"items\":", 0),
-            0u);
-}
-
-TEST(ShowCommand, PrintsWhatWasReadBeforeAFailure) {
-  test::GameFolder folder;
-  folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
-  const auto result = RunTool({"-C", folder.Path().string(), "show", "broken.org"});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, "Created Units and Organizations\n  Kept\n");
-  EXPECT_EQ(result.err, "valdren: broken.org: Error reading file\n");
-}
-
-TEST(ShowCommand, MissingFilesAndUsageErrors) {
-  test::GameFolder folder;
-  const auto missing = RunTool({"-C", folder.Path().string(), "show", "none.org"});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.out, "");
-  EXPECT_EQ(missing.err, "valdren: none.org: Unable to open file\n");
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"show"}, {"show", "a.org", "b.org"}, {"show", "--xml", "a.org"}}) {
-    const auto usage = RunTool(arguments);
-    EXPECT_EQ(usage.status, 2) << testing::PrintToString(arguments);
-    EXPECT_NE(usage.err.find("--help"), std::string::npos);
-  }
-}
-
-std::string PlatoonLine(std::string_view reference, std::string_view names) {
-  return std::string(reference) +
-         " 10 36 0 100 100 100 6 1 5 F 4 12 0 0 7 0 3 inf_rifle 0 0 0 0 0 0 39 1 45 12 1 2 0 " +
-         std::string(names) + "\r\n";
-}
-
-TEST(ShowCommand, FollowsEveryPlatoonWithItsUnitLineWhenTheFolderHasADatabase) {
-  test::GameFolder folder;
-  folder.Write("platoon.obx", ScrambleFile(PlatoonLine("P2403", "Company HQ, HQ, HQ") +
-                                           PlatoonLine("P2101", "Rifle Platoon, Rifle Plt, RP")));
-  folder.Write("main.org", kExample);
-  const auto result = RunTool({"-C", folder.Path().string(), "show", "main.org"});
+  folder.Write("platoon.obx",
+               ScrambleFile(PlatoonLine("P2403", 0, "Company HQ, HQ, HQ") +
+                            PlatoonLine("P2101", 0, "Rifle Platoon, Rifle Plt, RP")));
+  const auto result = RunIn(folder, {"show", "main.org"});
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out,
             "Created Units and Organizations\n"
@@ -114,15 +50,38 @@ TEST(ShowCommand, FollowsEveryPlatoonWithItsUnitLineWhenTheFolderHasADatabase) {
   EXPECT_TRUE(std::filesystem::exists(folder.Path() / "error.log"));
 }
 
-TEST(ShowCommand, ADatabaseErrorIsReportedAfterTheTree) {
-  test::GameFolder folder;
+TEST(ShowCommand, PrintsJsonWithEveryByteOfTheNames) {
+  GameFolder folder;
+  folder.Write("main.org", kExample);
+  const auto result = RunIn(folder, {"show", "--json", "main.org"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  // The keys come in the documented order.
+  EXPECT_EQ(result.out.rfind("{\"version\":1,\"nextId\":6,\"month\":6,\"year\":41,\"items\":", 0),
+            0u);
+  EXPECT_EQ(nlohmann::json::parse(result.out), nlohmann::json::parse(R"({"version":1,"nextId":6,
+      "month":6,"year":41,"items":[
+      {"echelon":2,"reference":200123,"id":0,"morale":6,"name":"1st Battalion","children":[
+        {"echelon":1,"reference":200045,"id":1,"morale":6,"name":"1st Company","children":[
+          {"echelon":0,"reference":2403,"id":2,"morale":6,"name":"Company Leader"}]},
+        {"echelon":0,"reference":2101,"id":4,"morale":5,"name":"Rifle Platoon"}]},
+      {"echelon":0,"reference":2102,"id":5,"morale":7,"name":"Caf\u00e9 Unit"}]})"));
+}
+
+TEST(ShowCommand, PrintsWhatWasReadBeforeAFailure) {
+  GameFolder folder;
+  folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
+  const auto result = RunIn(folder, {"show", "broken.org"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "Created Units and Organizations\n  Kept\n");
+  EXPECT_EQ(result.err, "valdren: broken.org: Error reading file\n");
+
   folder.Write("main.org", "1\r\n1\r\n6 41\r\nP2101 0 6 Alone\r\n");
   folder.Write("company.oob", "41 6 45 12 C100001 7 " + std::string(100000, 'n') + "\n");
-  const auto result = RunTool({"-C", folder.Path().string(), "show", "main.org"});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, "Created Units and Organizations\n  Alone\n");
-  EXPECT_EQ(result.err, "File company.oob: line 2: Invalid unit date range\n");
+  const auto database = RunIn(folder, {"show", "main.org"});
+  EXPECT_EQ(database.status, 1);
+  EXPECT_EQ(database.out, "Created Units and Organizations\n  Alone\n");
+  EXPECT_EQ(database.err, "File company.oob: line 2: Invalid unit date range\n");
 }
 
 }  // namespace
-}  // namespace valdren
+}  // namespace valdren::test
