@@ -19,14 +19,6 @@ using test::BuilderTest;
 using test::kGermany;
 using test::Shape;
 
-// The templates a group's children were made from, by their references.
-std::vector<std::uint32_t> ChildRefs(const OrgItem& item) {
-  std::vector<std::uint32_t> refs;
-  for (const auto& node : item.AsGroup()->children)
-    refs.push_back(node.item->reference);
-  return refs;
-}
-
 TEST(Naming, OrdinalEndingsAndRomanNumerals) {
   const struct {
     int n;
@@ -119,7 +111,10 @@ TEST_F(BuilderTest, APercentPicksTheAlternativeAndEqualNeighboursShareOne) {
   // draw, B for the 3rd, none for the 4th; whatever the 5th draws, B covers it.
   BuilderState seeded(2);
   const auto item = Builder(seeded, names, 6, 41).Instantiate(company, "", nullptr, std::nullopt);
-  EXPECT_EQ(ChildRefs(*item), (std::vector{a.reference, a.reference, b.reference, b.reference}));
+  std::vector<std::uint32_t> made;
+  for (const auto& node : item->AsGroup()->children)
+    made.push_back(node.item->reference);
+  EXPECT_EQ(made, (std::vector{a.reference, a.reference, b.reference, b.reference}));
   // A list that only begins like another is not the same.
   EXPECT_FALSE(SameChoices(company.groups[0], company.groups[1]));
 }

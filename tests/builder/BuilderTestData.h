@@ -18,7 +18,6 @@
 
 namespace valdren::test {
 
-inline constexpr int kRussia = 0;
 inline constexpr int kGermany = 1;
 
 // A database made in memory, template by template as the loader would leave it, and a builder

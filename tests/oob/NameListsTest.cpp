@@ -20,31 +20,10 @@ Texts TextsOf(const NameLists::List& list) {
   return texts;
 }
 
-TEST(ReadNameList, AppendsEveryLineVerbatimInFileOrder) {
-  const struct {
-    std::string text;
-    Texts entries;  // after the entry already in the list
-  } cases[] = {
-      {"Kurz\n\nLang\n", {"Kurz", "", "Lang"}},
-      {"Kurz\nLang", {"Kurz", "Lang"}},
-      {"", {}},
-      {"\n", {""}},
-      {"  von Brandt \t\n", {"  von Brandt \t"}},
-      {"M\xfcller\x01\n", {"M\xfcller\x01"}},
-  };
-  for (const auto& c : cases) {
-    NameLists::List list{"First"};
-    ReadNameList(c.text, list);
-    Texts entries{"First"};
-    entries.insert(entries.end(), c.entries.begin(), c.entries.end());
-    EXPECT_EQ(TextsOf(list), entries) << c.text;
-  }
-}
-
+// Every line is an entry, blank ones too, kept byte for byte; the last needs no line end.
 TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
   test::GameFolder folder;
-  folder.Write("leader0.oob", "Kurz\r\n\r\nLang\r\n");
-  folder.Write("leader19.oob", "Last");
+  folder.Write("leader0.oob", "Kurz\r\n\r\n  von M\xfcller \t\r\nLang");
   folder.Write("leader01.oob", "not a nation's file");
   folder.Write("company0.txt", "1st\x1a\n2nd\n");
   folder.Write("division3.txt", "Mountain\nCavalry\n");
@@ -54,8 +33,7 @@ TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
 
   NameLists lists;
   lists.LoadAll(folder.Path());
-  EXPECT_EQ(TextsOf(lists.leaderNames[0]), (Texts{"Kurz", "", "Lang"}));
-  EXPECT_EQ(TextsOf(lists.leaderNames[19]), Texts{"Last"});
+  EXPECT_EQ(TextsOf(lists.leaderNames[0]), (Texts{"Kurz", "", "  von M\xfcller \t", "Lang"}));
   EXPECT_EQ(TextsOf(lists.unitNames[0][kCompany]), Texts{"1st"});
   EXPECT_EQ(TextsOf(lists.unitNames[3][kDivision]), (Texts{"Mountain", "Cavalry"}));
   EXPECT_EQ(TextsOf(lists.unitNames[19][kArmy]), Texts{"First Army"});
@@ -65,7 +43,7 @@ TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
     for (const auto& list : lists.unitNames[nation])
       filled += !list.empty();
   }
-  EXPECT_EQ(filled, 5u);  // no other file is a list file
+  EXPECT_EQ(filled, 4u);  // no other file is a list file
 }
 
 TEST(Nations, NamesAndSides) {

@@ -64,18 +64,5 @@ TEST(Echelon, LettersBothWays) {
     EXPECT_EQ(EchelonFromLetter(other), kPlatoon) << other;
 }
 
-TEST(SubunitGroup, FirstChoiceEchelonAndCopies) {
-  OobDatabase database;
-  SubunitGroup group;
-  EXPECT_EQ(group.FirstChoiceEchelon(), 0);
-  group.choices.Append(AddTemplate(database, kRegiment, 1, ""), 50);
-  group.choices.Append(AddTemplate(database, kBattalion, 1, ""), 50);
-  EXPECT_EQ(group.FirstChoiceEchelon(), kRegiment);
-  const SubunitGroup copy = group;  // shares the templates, not the nodes
-  group.choices.Clear();
-  EXPECT_EQ(copy.FirstChoiceEchelon(), kRegiment);
-  EXPECT_EQ(copy.choices.First()->weight, 50);
-}
-
 }  // namespace
 }  // namespace valdren
