@@ -127,7 +127,6 @@ TEST_F(OobRecord, AHeaderKeepsWhatItReadAndTheDefaultsOfTheRest) {
   } cases[] = {
       // Any one character separates morale and name.
       {"42 03 44 09 C0100001 5_ Guards Company", "100001 5 3/42-9/44 | Guards Company|"},
-      {"41 6 45 12 C100001 x Name", "100001 6 6/41-12/45 ||"},
       // A prefix of another echelon keeps the reference but nothing after it.
       {"41 6 45 12 D100001 7 Name", "100001 6 6/41-12/45 ||"},
       {"42 3", "0 6 3/42-12/45 ||"},

@@ -42,17 +42,6 @@ TEST(UnscrambleFile, KeepsLineEndsAndWhatFollowsAByte26) {
   EXPECT_EQ(ScrambleFile(plain), stored);
 }
 
-// Three names and no comma is in the platoon-line table below.
-TEST(SplitAtComma, TrimsAroundTheFirstCommaOnly) {
-  String name = " Outer \t, a,b, c ", secondName, thirdName;
-  SplitAtComma(name, secondName);
-  SplitAtComma(secondName, thirdName);
-  EXPECT_EQ(name.Std() + '|' + secondName.Std() + '|' + thirdName.Std(), " Outer|a|b, c ");
-  name = ",";
-  SplitAtComma(name, secondName);
-  EXPECT_EQ(name.Std() + '|' + secondName.Std(), "|");
-}
-
 // Every item of a platoon in line order: "1101 5 [1 2 ... 24] M Word 6/41-12/45 A|B|C".
 std::string Describe(const PlatoonTemplate& p) {
   std::string text = std::to_string(p.reference) + ' ' + std::to_string(p.catalogValue) + " [";
@@ -67,10 +56,11 @@ TEST(LoadPlatoonFile, ReadsEveryItemAndKeepsTheDefaultsFromTheFirstThatFails) {
   const struct {
     const char *line, *platoon;
   } cases[] = {
+      // The name splits at its first comma, and the rest at the next, blanks around it dropped.
       {"P01403 0x10 1 2 3 4 5 6 7 8 X 9 10 11 12 13 14 15 Tiger 16 17 18 19 20 21 42 3 44 11 22 "
-       "23 24 Rifle Platoon, Rifle Plt, RP",
+       "23 24 Rifle Platoon ,\tRifle Plt,RP, x",
        "1403 16 [1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24] X Tiger "
-       "3/42-11/44 Rifle Platoon|Rifle Plt|RP"},
+       "3/42-11/44 Rifle Platoon|Rifle Plt|RP, x"},
       {"P1101 5 1 2 3 4 5 6 7 8 M 9 10 11 12 13 14 15",
        "1101 5 [1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 0 0 0 0 0 0 0 0 0] M  6/41-12/45 ||"},
       {"P1101 5 7 x 3 4 5 6 7 8 M 9 10 11 12 13 14 15 W 16 17 18 19 20 21 42 3 44 11 1 2 3 Name",
@@ -89,24 +79,16 @@ TEST(LoadPlatoonFile, ReadsEveryItemAndKeepsTheDefaultsFromTheFirstThatFails) {
   }
 }
 
+// Each piece of a line longer than the reader takes is a platoon shifted by its own length.
 TEST(LoadPlatoonFile, EveryLineIsAPlatoonBlankOnesIncluded) {
-  const struct {
-    std::string text;
-    std::vector<std::uint32_t> references;
-  } cases[] = {
-      {Stored("P1101 1") + "\n\n   \n" + Stored("P1102 2"), {1101, 0, 0, 1102}},
-      {Stored("P1101") + "\n\n", {1101, 0}},
-      // Each piece of a line longer than the reader takes is shifted by its own length.
-      {Stored("P1101 7" + std::string(1016, ' ')) + Stored("P1102 8") + "\n", {1101, 1102}},
-  };
-  for (const auto& c : cases) {
-    OobDatabase database;
-    ASSERT_EQ(LoadPlatoonFile(database, "platoon.obx", c.text), std::nullopt);
-    std::vector<std::uint32_t> references;
-    for (const auto& node : database.Templates())
-      references.push_back(node.item->reference);
-    EXPECT_EQ(references, c.references) << c.text;
-  }
+  const std::string text = Stored("P1101 1") + "\n\n   \n" +
+                           Stored("P1102 7" + std::string(1016, ' ')) + Stored("P1103 8") + "\n\n";
+  OobDatabase database;
+  ASSERT_EQ(LoadPlatoonFile(database, "platoon.obx", text), std::nullopt);
+  std::vector<std::uint32_t> references;
+  for (const auto& node : database.Templates())
+    references.push_back(node.item->reference);
+  EXPECT_EQ(references, (std::vector<std::uint32_t>{1101, 0, 0, 1102, 1103, 0}));
 }
 
 }  // namespace
