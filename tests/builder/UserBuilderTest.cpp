@@ -47,26 +47,34 @@ class UserBuilderTest : public test::BuilderTest {
   UserBuilder user{builder, script};
 };
 
+// For "$" and "@" the user types the whole designation: no range is read, no ending added, at
+// most kDesignationLimit characters kept. "&" still draws from the list.
 TEST_F(UserBuilderTest, QuestionsComeDepthFirstInFileOrder) {
   const UnitTemplate& rifles = Platoon("Rifles");
   const UnitTemplate& guns = Platoon("Guns");
   OrgTemplate& battalion = Org(kBattalion, "Bn");
   AddGroup(battalion, "# Platoon", {{&rifles, 30}, {&guns, 30}});
   OrgTemplate& other = Org(kBattalion, "Other Bn");
-  OrgTemplate& division = Org(kDivision, "$ Division");
+  OrgTemplate& regiment = Org(kRegiment, "R");
+  OrgTemplate& division = Org(kDivision, "$(1-30). Infanterie-Division");
   // A marker left after the choice's pass is asked again when the battalion names itself.
   AddGroup(division, "$ $(1-3) Battalion", {{&battalion, 50}, {&other, 50}});
-  AddGroup(division, "Artillery", {{&rifles, 50}, {&guns, 50}});
+  AddGroup(division, "@(1-3 Artillery", {{&rifles, 50}, {&guns, 50}});
+  AddGroup(division, "& Regiment", {{&regiment, 100}});
+  names.unitNames[kGermany][kRegiment] = {"Guards"};
 
-  script.answers = {"12th", "0", "6th", "7th", "1", "1"};
-  EXPECT_EQ(Shape(*BuildByUser(division)), "12th Division[7th Battalion[7th Platoon]|Artillery]");
+  const std::string full(kDesignationLimit, 'x');
+  script.answers = {"12", "0", "6th", full + "yz", "1", "1", "IV"};
+  EXPECT_EQ(Shape(*BuildByUser(division)), "12. Infanterie-Division[" + full + " Battalion[" +
+                                               full + " Platoon]|IV|Guards Regiment[]]");
+  const std::string in = "In: $(1-30). Infanterie-Division / Select: ";
   EXPECT_EQ(
       script.asked,
-      (Asked{"Enter description for:  Division", "In: $ Division / Select: $ $(1-3) Battalion",
+      (Asked{"Enter description for: . Infanterie-Division", in + "$ $(1-3) Battalion",
              "Enter description for:  $(1-3) Battalion", "Enter description for:  Battalion",
-             "In: Bn / Select: # Platoon", "In: $ Division / Select: Artillery"}));
+             "In: Bn / Select: # Platoon", in + "@(1-3 Artillery", "Enter description for: "}));
   // Out of answers: every choice declined, the designation empty, and still an item.
-  EXPECT_EQ(Shape(*BuildByUser(division)), " Division[]");
+  EXPECT_EQ(Shape(*BuildByUser(division)), ". Infanterie-Division[Guards Regiment[]]");
   EXPECT_EQ(state.Issued().Size(), 0u);  // typed numbers are not issued
 }
 
@@ -97,33 +105,6 @@ TEST_F(UserBuilderTest, OnlyASingleCertainAlternativeIsTakenAndEqualNeighboursAr
     EXPECT_EQ(user.InstantiateUserChoice(company.groups[3], index, nullptr, ""), nullptr) << index;
   EXPECT_EQ(BuildByUser(leader)->name.View(), "Independent Unit");
   EXPECT_EQ(state.ProgramRandom().State(), Random(4242).State());  // no leader name was drawn
-}
-
-TEST_F(UserBuilderTest, TheUserTypesTheWholeDesignation) {
-  const OrgTemplate& division = Org(kDivision, "D");
-  names.unitNames[kGermany][kDivision] = {"Guards"};
-  const std::string full(kDesignationLimit, 'x');
-  const struct {
-    std::string pattern, inherited, typed;
-    const char* subject;  // null: no question
-    std::string name, designation;
-  } cases[] = {
-      {"$(1-30). Infanterie-Division", "", "12", ". Infanterie-Division", "12. Infanterie-Division",
-       "12"},
-      {"@(1-3 Corps", "", "IV", "", "IV", "IV"},
-      {"$ Division", "", full + "yz", " Division", full + " Division", full},
-      {"& Division", "", "", nullptr, "Guards Division", "Guards"},
-  };
-  for (const auto& c : cases) {
-    script.asked.clear();
-    script.answers = {c.typed};
-    const NameAndDesignation named = user.MakeNameByUser(c.pattern, String(c.inherited), division);
-    EXPECT_EQ(named.name.Std(), c.name) << c.pattern;
-    EXPECT_EQ(named.designation.Std(), c.designation) << c.pattern;
-    EXPECT_EQ(script.asked,
-              c.subject ? Asked{"Enter description for: " + std::string(c.subject)} : Asked{})
-        << c.pattern;
-  }
 }
 
 // Only broken data nests templates deeper than an organization file holds; both ways of building

@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Scanner.h"
@@ -58,27 +59,33 @@ class OobRecord : public testing::Test {
 
 const std::string kHeader = "41 6 45 12 C100001 7 Rifle Company\n";
 
-// The example company, with comments: a closed one comes out of the line, an unclosed one cuts it
-// off and is logged, a "]" before the "[" closes nothing, and a line that held only a comment
-// does not end the record.
-TEST_F(OobRecord, ReadsTheExampleCompanyWithComments) {
+// The example company, and with it: comments (a closed one comes out of the line, an unclosed one
+// cuts it off and is logged, a "]" before the "[" closes nothing, and a line that held only a
+// comment does not end the record), one character between morale and name, blanks of any kind,
+// probabilities by the integer rule, a lower-case type letter, and months and references written
+// with leading zeros that are not octal.
+TEST_F(OobRecord, ReadsTheExampleCompany) {
   const Record record = Read(
       "\n  \n[Rifle company]\n"
-      "41 6 45 12 C100001 7 Rifle Company [first] [second]\n"
+      "41 6 45 12 C100001 7  Rifle Company [first] [second]\n"
       "41 06 43 12 P1101 Headquarters\n"
       "[a comment line inside the record]\n"
       "41 6 45 12 (70) P1102 (30) P1103 Rifle Platoon\n"
       "   [the bracket is never closed\n"
       "41 6 45 12 + P01104\n"
       "41 6 45 12 P1105 a]b [support\n"
+      "\t41  08 45\t010   +P0101   Staff\tgroup\n"
+      "41 6 45 12 (0x46)P1102(036)c1101 Two  words \n"
       "\n"
       "41 6 45 12 C100002 7 Next Company\n");
   EXPECT_EQ(record.error, std::nullopt);
-  EXPECT_EQ(record.header, "100001 7 6/41-12/45 |Rifle Company  [second]|");
-  EXPECT_EQ(record.groups, (Lines{"6/41-12/43 P1101:100 | Headquarters",
-                                  "6/41-12/45 P1102:70 P1103:30 | Rifle Platoon",
-                                  "6/41-12/45 + P1104:100 | ", "6/41-12/45 P1105:100 | a]b "}));
-  EXPECT_EQ(record.lineCounter, 11);  // the blank line that ends the record, nothing after it
+  EXPECT_EQ(record.header, "100001 7 6/41-12/45 | Rifle Company  [second]|");
+  EXPECT_EQ(record.groups,
+            (Lines{"6/41-12/43 P1101:100 | Headquarters",
+                   "6/41-12/45 P1102:70 P1103:30 | Rifle Platoon", "6/41-12/45 + P1104:100 | ",
+                   "6/41-12/45 P1105:100 | a]b ", "8/41-10/45 + P101:100 | Staff\tgroup",
+                   "6/41-12/45 P1102:70 P1101:30 | Two  words "}));
+  EXPECT_EQ(record.lineCounter, 13);  // the blank line that ends the record, nothing after it
   EXPECT_EQ(record.log,
             "Missing closing bracket on line: 8\n"
             "       [the bracket is never closed\n"
@@ -87,16 +94,9 @@ TEST_F(OobRecord, ReadsTheExampleCompanyWithComments) {
   EXPECT_EQ(record.warnings, 2);
 }
 
-// A group line gives its group, or ends the record at once with its error.
-TEST_F(OobRecord, GroupLines) {
-  const struct {
-    const char *line, *outcome;
-  } cases[] = {
-      // Probabilities follow the integer rule; a lower-case letter names a platoon.
-      {"41 6 45 12 (0x46)P1102(030)c1101 Two  words ",
-       "6/41-12/45 P1102:70 P1101:24 | Two  words "},
-      // Months drop one leading 0, references every 0 after the prefix: neither is octal.
-      {"\t41  08 45\t010   +P0101   Staff\tgroup", "8/41-10/45 + P101:100 | Staff\tgroup"},
+// A group line that cannot be read ends the record at once with its error.
+TEST_F(OobRecord, AGroupLineThatCannotBeReadEndsTheRecord) {
+  const std::pair<const char*, const char*> cases[] = {
       {"41 6 45", "Invalid unit date range"},
       // A lone 0 month is dropped whole, so the fields shift and the range breaks.
       {"41 0 45 12 P1101", "Invalid unit date range"},
@@ -109,32 +109,22 @@ TEST_F(OobRecord, GroupLines) {
       // The number is looked up in the prefix's echelon: 1101 is a platoon, not a company.
       {"41 6 45 12 C1101", "Invalid unit reference number: 1101"},
   };
-  for (const auto& c : cases) {
-    const Record record = Read(kHeader + c.line + "\n41 6 45 12 P1101\n");
-    if (record.error) {
-      EXPECT_EQ(*record.error, c.outcome) << c.line;
-      EXPECT_EQ(record.lineCounter, 2) << c.line;
-    } else {
-      EXPECT_EQ(record.groups, (Lines{c.outcome, "6/41-12/45 P1101:100 | "})) << c.line;
-    }
+  for (const auto& [line, error] : cases) {
+    const Record record = Read(kHeader + line + "\n41 6 45 12 P1101\n");
+    EXPECT_EQ(record.error, error) << line;
+    EXPECT_EQ(record.lineCounter, 2) << line;
   }
 }
 
-// A header never fails: it keeps what it could read and the defaults of the rest.
+// A header never fails: it keeps what it could read and the defaults of the rest. A prefix of
+// another echelon keeps the reference but nothing after it.
 TEST_F(OobRecord, AHeaderKeepsWhatItReadAndTheDefaultsOfTheRest) {
-  const struct {
-    const char *line, *header;
-  } cases[] = {
-      // Any one character separates morale and name.
-      {"42 03 44 09 C0100001 5_ Guards Company", "100001 5 3/42-9/44 | Guards Company|"},
-      // A prefix of another echelon keeps the reference but nothing after it.
-      {"41 6 45 12 D100001 7 Name", "100001 6 6/41-12/45 ||"},
-      {"42 3", "0 6 3/42-12/45 ||"},
-  };
-  for (const auto& c : cases) {
-    const Record record = Read(std::string(c.line) + "\n");
-    EXPECT_EQ(record.error, std::nullopt) << c.line;
-    EXPECT_EQ(record.header, c.header) << c.line;
+  const std::pair<const char*, const char*> cases[] = {
+      {"41 6 45 12 D100001 7 Name\n", "100001 6 6/41-12/45 ||"}, {"42 3\n", "0 6 3/42-12/45 ||"}};
+  for (const auto& [line, header] : cases) {
+    const Record record = Read(line);
+    EXPECT_EQ(record.error, std::nullopt) << line;
+    EXPECT_EQ(record.header, header) << line;
   }
 }
 

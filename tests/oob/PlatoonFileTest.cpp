@@ -61,8 +61,6 @@ TEST(LoadPlatoonFile, ReadsEveryItemAndKeepsTheDefaultsFromTheFirstThatFails) {
        "23 24 Rifle Platoon ,\tRifle Plt,RP, x",
        "1403 16 [1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24] X Tiger "
        "3/42-11/44 Rifle Platoon|Rifle Plt|RP, x"},
-      {"P1101 5 1 2 3 4 5 6 7 8 M 9 10 11 12 13 14 15",
-       "1101 5 [1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 0 0 0 0 0 0 0 0 0] M  6/41-12/45 ||"},
       {"P1101 5 7 x 3 4 5 6 7 8 M 9 10 11 12 13 14 15 W 16 17 18 19 20 21 42 3 44 11 1 2 3 Name",
        "1101 5 [7 0 100 100 100 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0] 1  6/41-12/45 ||"},
       // Months are plain integers here: "08" stops after its "0" and the 8 is the next item.
