@@ -91,7 +91,6 @@ TEST_F(UserBuilderTest, OnlyASingleCertainAlternativeIsTakenAndEqualNeighboursAr
   AddGroup(company, "Old", {{&guns, 100}}, DateRange{1, 39, 12, 40});
   AddGroup(company, "2nd", {{&rifles, 50}, {&guns, 50}});
   AddGroup(company, "3rd", {{&guns, 50}, {&rifles, 50}});
-  AddGroup(company, "4th", {{&guns, 50}, {&rifles, 50}});
 
   names.leaderNames[kGermany] = {"Brandt"};
   script.answers = {"-1", "1", "1", "-1"};
