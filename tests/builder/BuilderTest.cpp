@@ -168,7 +168,6 @@ TEST_F(BuilderTest, AnOrganizationIsNamedNumberedAndGivenTheSelectedTemplatesMor
   const OrgItem* const single = AddToOrganization(root, Build(platoon), platoon.Morale());
   ASSERT_NE(single, nullptr);
   EXPECT_EQ(single->name.View(), "Independent Unit");
-  EXPECT_EQ(single->reference, platoon.reference);
   EXPECT_EQ(single->morale, 6);
   EXPECT_EQ(Build(leader)->name.View(), "Brandt");  // a leader added on its own
   const OrgItem* const added = AddToOrganization(root, Build(division), division.Morale());

@@ -74,12 +74,9 @@ inline std::string Shape(const OrgItem& item) {
   std::string shape(item.name.View());
   const OrgGroup* group = item.AsGroup();
   if (!group) return shape;
-  const char* separator = "[";
-  for (const auto& node : group->children) {
-    shape += separator;
-    shape += Shape(*node.item);
-    separator = "|";
-  }
+  char separator = '[';
+  for (const auto& node : group->children)
+    shape += std::exchange(separator, '|') + Shape(*node.item);
   return shape + (group->children.Empty() ? "[]" : "]");
 }
 
