@@ -26,7 +26,6 @@ TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
   folder.Write("leader0.oob", "Kurz\r\n\r\n  von M\xfcller \t\r\nLang");
   folder.Write("leader01.oob", "not a nation's file");
   folder.Write("company0.txt", "1st\x1a\n2nd\n");
-  folder.Write("division3.txt", "Mountain\nCavalry\n");
   folder.Write("army19.txt", "First Army");
   folder.Write("platoon0.txt", "never read");
   std::filesystem::create_directory(folder.Path() / "corps2.txt");
@@ -35,7 +34,6 @@ TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
   lists.LoadAll(folder.Path());
   EXPECT_EQ(TextsOf(lists.leaderNames[0]), (Texts{"Kurz", "", "  von M\xfcller \t", "Lang"}));
   EXPECT_EQ(TextsOf(lists.unitNames[0][kCompany]), Texts{"1st"});
-  EXPECT_EQ(TextsOf(lists.unitNames[3][kDivision]), (Texts{"Mountain", "Cavalry"}));
   EXPECT_EQ(TextsOf(lists.unitNames[19][kArmy]), Texts{"First Army"});
   // Not the files of nation 1's leaders, of platoons, nor a folder.
   EXPECT_TRUE(lists.leaderNames[1].empty());
