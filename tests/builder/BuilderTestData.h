@@ -18,7 +18,6 @@
 
 namespace valdren::test {
 
-inline constexpr int kRussia = 0;
 inline constexpr int kGermany = 1;
 
 // A database made in memory, template by template as the loader would leave it, and a builder
@@ -75,12 +74,9 @@ inline std::string Shape(const OrgItem& item) {
   std::string shape(item.name.View());
   const OrgGroup* group = item.AsGroup();
   if (!group) return shape;
-  const char* separator = "[";
-  for (const auto& node : group->children) {
-    shape += separator;
-    shape += Shape(*node.item);
-    separator = "|";
-  }
+  char separator = '[';
+  for (const auto& node : group->children)
+    shape += std::exchange(separator, '|') + Shape(*node.item);
   return shape + (group->children.Empty() ? "[]" : "]");
 }
 

@@ -16,24 +16,24 @@ using test::kGermany;
 using test::Shape;
 using Asked = std::vector<std::string>;
 
-// Answers from a script, -1 and empty texts when it runs out, and keeps every question asked.
+// Answers in the order the questions come, -1 and empty texts when it runs out; keeps every
+// question asked.
 class Script : public UserChoices {
  public:
   int AskChoice(const OrgTemplate& owner, const SubunitGroup& group) override {
     asked.push_back("In: " + owner.name.Std() + " / Select: " + group.name.Std());
-    const int answer = choices.empty() ? -1 : choices.front();
-    if (!choices.empty()) choices.pop_front();
-    return answer;
+    return std::stoi(Next("-1"));
   }
   String AskDesignation(std::string_view subject) override {
     asked.push_back("Enter description for: " + std::string(subject));
-    std::string answer = designations.empty() ? "" : designations.front();
-    if (!designations.empty()) designations.pop_front();
-    return String(answer);
+    return String(Next(""));
+  }
+  std::string Next(std::string answer) {
+    if (!answers.empty()) answer = answers.front(), answers.pop_front();
+    return answer;
   }
 
-  std::deque<int> choices;
-  std::deque<std::string> designations;
+  std::deque<std::string> answers;
   Asked asked;
 };
 
@@ -47,27 +47,34 @@ class UserBuilderTest : public test::BuilderTest {
   UserBuilder user{builder, script};
 };
 
+// For "$" and "@" the user types the whole designation: no range is read, no ending added, at
+// most kDesignationLimit characters kept. "&" still draws from the list.
 TEST_F(UserBuilderTest, QuestionsComeDepthFirstInFileOrder) {
   const UnitTemplate& rifles = Platoon("Rifles");
   const UnitTemplate& guns = Platoon("Guns");
   OrgTemplate& battalion = Org(kBattalion, "Bn");
   AddGroup(battalion, "# Platoon", {{&rifles, 30}, {&guns, 30}});
   OrgTemplate& other = Org(kBattalion, "Other Bn");
-  OrgTemplate& division = Org(kDivision, "$ Division");
+  OrgTemplate& regiment = Org(kRegiment, "R");
+  OrgTemplate& division = Org(kDivision, "$(1-30). Infanterie-Division");
   // A marker left after the choice's pass is asked again when the battalion names itself.
   AddGroup(division, "$ $(1-3) Battalion", {{&battalion, 50}, {&other, 50}});
-  AddGroup(division, "Artillery", {{&rifles, 50}, {&guns, 50}});
+  AddGroup(division, "@(1-3 Artillery", {{&rifles, 50}, {&guns, 50}});
+  AddGroup(division, "& Regiment", {{&regiment, 100}});
+  names.unitNames[kGermany][kRegiment] = {"Guards"};
 
-  script.designations = {"12th", "6th", "7th"};
-  script.choices = {0, 1, 1};
-  EXPECT_EQ(Shape(*BuildByUser(division)), "12th Division[7th Battalion[7th Platoon]|Artillery]");
+  const std::string full(kDesignationLimit, 'x');
+  script.answers = {"12", "0", "6th", full + "yz", "1", "1", "IV"};
+  EXPECT_EQ(Shape(*BuildByUser(division)), "12. Infanterie-Division[" + full + " Battalion[" +
+                                               full + " Platoon]|IV|Guards Regiment[]]");
+  const std::string in = "In: $(1-30). Infanterie-Division / Select: ";
   EXPECT_EQ(
       script.asked,
-      (Asked{"Enter description for:  Division", "In: $ Division / Select: $ $(1-3) Battalion",
+      (Asked{"Enter description for: . Infanterie-Division", in + "$ $(1-3) Battalion",
              "Enter description for:  $(1-3) Battalion", "Enter description for:  Battalion",
-             "In: Bn / Select: # Platoon", "In: $ Division / Select: Artillery"}));
+             "In: Bn / Select: # Platoon", in + "@(1-3 Artillery", "Enter description for: "}));
   // Out of answers: every choice declined, the designation empty, and still an item.
-  EXPECT_EQ(Shape(*BuildByUser(division)), " Division[]");
+  EXPECT_EQ(Shape(*BuildByUser(division)), ". Infanterie-Division[Guards Regiment[]]");
   EXPECT_EQ(state.Issued().Size(), 0u);  // typed numbers are not issued
 }
 
@@ -84,52 +91,33 @@ TEST_F(UserBuilderTest, OnlyASingleCertainAlternativeIsTakenAndEqualNeighboursAr
   AddGroup(company, "Old", {{&guns, 100}}, DateRange{1, 39, 12, 40});
   AddGroup(company, "2nd", {{&rifles, 50}, {&guns, 50}});
   AddGroup(company, "3rd", {{&guns, 50}, {&rifles, 50}});
-  AddGroup(company, "4th", {{&guns, 50}, {&rifles, 50}});
 
   names.leaderNames[kGermany] = {"Brandt"};
-  script.choices = {-1, 1, 1, -1};
+  script.answers = {"-1", "1", "1", "-1"};
   const auto item = BuildByUser(company);
   EXPECT_EQ(Shape(*item), "Company[Cpt |Certain|Twice certain|1st|2nd]");
   EXPECT_EQ(item->AsGroup()->children.Last()->item->reference, guns.reference);
   EXPECT_EQ(script.asked,
             (Asked{"In: Company / Select: Half", "In: Company / Select: Twice certain",
                    "In: Company / Select: 1st", "In: Company / Select: 3rd"}));
-  for (int index : {2, 7, -2, -1})
+  for (int index : {2, -2})
     EXPECT_EQ(user.InstantiateUserChoice(company.groups[3], index, nullptr, ""), nullptr) << index;
   EXPECT_EQ(BuildByUser(leader)->name.View(), "Independent Unit");
   EXPECT_EQ(state.ProgramRandom().State(), Random(4242).State());  // no leader name was drawn
 }
 
-TEST_F(UserBuilderTest, TheUserTypesTheWholeDesignation) {
-  const OrgTemplate& division = Org(kDivision, "D");
-  names.unitNames[kGermany][kDivision] = {"Guards"};
-  const std::string full(kDesignationLimit, 'x');
-  const struct {
-    std::string pattern, inherited, typed;
-    const char* subject;  // null: no question
-    std::string name, designation;
-  } cases[] = {
-      {"$(1-30). Infanterie-Division", "", "12", ". Infanterie-Division", "12. Infanterie-Division",
-       "12"},
-      {"$ Infantry Regiment", "", "7th", " Infantry Regiment", "7th Infantry Regiment", "7th"},
-      {"Infantry @ Corps", "", "XII", " Corps", "XII Corps", "XII"},
-      {"@(1-3 Corps", "", "IV", "", "IV", "IV"},
-      {"$ Division", "", full + "yz", " Division", full + " Division", full},
-      {"# Regiment", "3rd", "", nullptr, "3rd Regiment", "3rd"},
-      {"& Division", "", "", nullptr, "Guards Division", "Guards"},
-      {"Heavy Weapons Company", "3rd", "", nullptr, "Heavy Weapons Company", "3rd"},
-  };
-  for (const auto& c : cases) {
-    script.asked.clear();
-    script.designations = {c.typed};
-    const NameAndDesignation named = user.MakeNameByUser(c.pattern, String(c.inherited), division);
-    EXPECT_EQ(named.name.Std(), c.name) << c.pattern;
-    EXPECT_EQ(named.designation.Std(), c.designation) << c.pattern;
-    EXPECT_EQ(script.asked,
-              c.subject ? Asked{"Enter description for: " + std::string(c.subject)} : Asked{})
-        << c.pattern;
+// Only broken data nests templates deeper than an organization file holds; both ways of building
+// stop at that depth instead of exhausting the stack.
+TEST_F(UserBuilderTest, TemplatesNestedBeyondWhatAFileHoldsStopThere) {
+  const UnitTemplate* inner = &Platoon("");
+  for (int k = 0; k <= kMaxOrgDepth; ++k) {
+    OrgTemplate& outer = Org(kCompany, "");
+    AddGroup(outer, "", {{inner, 100}});
+    inner = &outer;
   }
-  EXPECT_EQ(state.Issued().Size(), 0u);
+  const std::string cut = std::string(kMaxOrgDepth, '[') + std::string(kMaxOrgDepth, ']');
+  EXPECT_EQ(Shape(*Build(*inner)), cut);
+  EXPECT_EQ(Shape(*BuildByUser(*inner)), cut);
 }
 
 }  // namespace

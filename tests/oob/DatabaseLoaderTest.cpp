@@ -33,44 +33,36 @@ Names NamesOf(const OobDatabase& database) {
   return names;
 }
 
-// Each file holds one record named after the file, with CR LF line ends and bytes after a
-// Ctrl-Z that must never be read; a name ending in "/" is a folder.
+// Numbered files 00 to 19 replace the plain file and are read in number order, echelon by
+// echelon from the platoons up; a folder is no file. Each file holds one record named after the
+// file, with CR LF line ends and bytes after a Ctrl-Z that must never be read.
 TEST(LoadDatabase, NumberedFilesReplaceThePlainFileAndAreReadInOrderEchelonByEchelon) {
-  const struct {
-    Names files;
-    Names loaded;
-  } cases[] = {
-      {{}, {}},
-      {{"company.oob", "company03.oob", "battalion.oob"}, {"company03.oob", "battalion.oob"}},
-      {{"company07.oob", "company05.oob", "company19.oob", "company20.oob"},
-       {"company05.oob", "company07.oob", "company19.oob"}},
-      {{"army.oob", "platoon.obx", "platoon07.obx", "platoon03.obx", "corps.oob"},
-       {"platoon03.obx", "platoon07.obx", "corps.oob", "army.oob"}},
-      {{"company.oob/", "battalion00.oob/", "battalion.oob", "platoon.obx/"}, {"battalion.oob"}},
-  };
-  for (const auto& c : cases) {
-    test::GameFolder files;
-    int reference = 100001;
-    for (const std::string& file : c.files) {
-      const std::string stem = file.substr(0, file.find_first_of("0123456789."));
-      int echelon = kPlatoon;
-      while (EchelonStem(echelon) != stem)
-        ++echelon;
-      const std::string number = std::to_string(reference++);
-      if (file.ends_with('/'))
-        std::filesystem::create_directory(files.Path() / file);
-      else if (echelon == kPlatoon)
-        files.Write(file, StoredPlatoon(number, file) + "\r\n\x1a" + StoredPlatoon(number, "?"));
-      else
-        files.Write(file, "41 6 45 12 "s + EchelonLetter(echelon) + number + " 7 " + file +
-                              "\r\n\x1a\r\nnever read\r\n");
-    }
-    OobDatabase database;
-    std::ostringstream warnings;
-    ErrorLog log(warnings);
-    EXPECT_EQ(database.LoadDatabase(files.Path(), log), std::nullopt);
-    EXPECT_EQ(NamesOf(database), c.loaded) << c.files.size() << " files";
+  test::GameFolder folder;
+  int reference = 100001;
+  for (const std::string file :
+       {"army.oob", "platoon.obx", "platoon07.obx", "platoon03.obx", "company.oob", "company07.oob",
+        "company05.oob", "company19.oob", "company20.oob", "corps.oob", "battalion00.oob/",
+        "battalion.oob", "regiment.oob/"}) {
+    const std::string stem = file.substr(0, file.find_first_of("0123456789."));
+    int echelon = kPlatoon;
+    while (EchelonStem(echelon) != stem)
+      ++echelon;
+    const std::string number = std::to_string(reference++);
+    if (file.ends_with('/'))
+      std::filesystem::create_directory(folder.Path() / file);
+    else if (echelon == kPlatoon)
+      folder.Write(file, StoredPlatoon(number, file) + "\r\n\x1a" + StoredPlatoon(number, "?"));
+    else
+      folder.Write(file, "41 6 45 12 "s + EchelonLetter(echelon) + number + " 7 " + file +
+                             "\r\n\x1a\r\nnever read\r\n");
   }
+  OobDatabase database;
+  std::ostringstream warnings;
+  ErrorLog log(warnings);
+  EXPECT_EQ(database.LoadDatabase(folder.Path(), log), std::nullopt);
+  EXPECT_EQ(NamesOf(database),
+            (Names{"platoon03.obx", "platoon07.obx", "company05.oob", "company07.oob",
+                   "company19.oob", "battalion.oob", "corps.oob", "army.oob"}));
 }
 
 TEST(LoadDatabase, TheFirstErrorNamesFileAndLineEndsTheLoadAndKeepsWhatCameBefore) {
@@ -94,30 +86,20 @@ TEST(LoadDatabase, TheFirstErrorNamesFileAndLineEndsTheLoadAndKeepsWhatCameBefor
   EXPECT_EQ(NamesOf(database), (Names{"Rifle Platoon", "Rifles", name, "First"}));
   EXPECT_EQ(warnings.str(), "Probabilities do not add to 100:\n    Twice\n    in: 100001 Rifles\n");
 
-  // Corps load after divisions, so no division can name one.
-  OobDatabase again;
-  folder.Write("battalion.oob", "");
-  folder.Write("division.oob", "41 6 45 12 D500001 7 Division\n41 6 45 12 K600001\n");
-  folder.Write("corps.oob", "41 6 45 12 K600001 7 Corps\n");
-  EXPECT_EQ(again.LoadDatabase(folder.Path(), log),
-            "File division.oob: line 2: Invalid unit reference number: 600001");
-
   // A long line is read in pieces of 1023 characters: the rest is the next line.
-  OobDatabase third;
+  OobDatabase again;
   folder.Write("company.oob", "41 6 45 12 C100001 7 " + std::string(100000, 'n') + "\n");
-  EXPECT_EQ(third.LoadDatabase(folder.Path(), log),
+  EXPECT_EQ(again.LoadDatabase(folder.Path(), log),
             "File company.oob: line 2: Invalid unit date range");
 }
 
 TEST(ErrorLogFile, StartsEmptyAtEveryRunAndIsOptional) {
   test::GameFolder folder;
   folder.Write("error.log", "the last run's warnings\n");
-  { ErrorLogFile quiet(folder.Path()); }
-  EXPECT_TRUE(std::filesystem::exists(folder.Path() / "error.log"));
-  EXPECT_EQ(folder.Read("error.log"), "");
   {
     ErrorLogFile file(folder.Path());
     EXPECT_TRUE(file.IsOpen());
+    EXPECT_EQ(folder.Read("error.log"), "");
     file.Log().MissingClosingBracket(3, "[open");
   }
   EXPECT_EQ(folder.Read("error.log"), "Missing closing bracket on line: 3\n    [open\n");
@@ -125,7 +107,6 @@ TEST(ErrorLogFile, StartsEmptyAtEveryRunAndIsOptional) {
   ErrorLogFile nowhere(folder.Path() / "missing");
   EXPECT_FALSE(nowhere.IsOpen());
   nowhere.Log().MissingClosingBracket(1, "[");  // dropped without harm
-  EXPECT_EQ(nowhere.Log().Entries(), 1);
 }
 
 }  // namespace

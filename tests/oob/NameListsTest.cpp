@@ -20,52 +20,25 @@ Texts TextsOf(const NameLists::List& list) {
   return texts;
 }
 
-TEST(ReadNameList, AppendsEveryLineVerbatimInFileOrder) {
-  const struct {
-    std::string text;
-    Texts entries;  // after the entry already in the list
-  } cases[] = {
-      {"Kurz\n\nLang\n", {"Kurz", "", "Lang"}},
-      {"Kurz\nLang", {"Kurz", "Lang"}},
-      {"", {}},
-      {"\n", {""}},
-      {"  von Brandt \t\n", {"  von Brandt \t"}},
-      {"M\xfcller\x01\n", {"M\xfcller\x01"}},
-  };
-  for (const auto& c : cases) {
-    NameLists::List list{"First"};
-    ReadNameList(c.text, list);
-    Texts entries{"First"};
-    entries.insert(entries.end(), c.entries.begin(), c.entries.end());
-    EXPECT_EQ(TextsOf(list), entries) << c.text;
-  }
-}
-
+// Every line is an entry, blank ones too, kept byte for byte; the last needs no line end.
 TEST(NameLists, LoadAllReadsEachNationsFilesIntoTheirLists) {
   test::GameFolder folder;
-  folder.Write("leader0.oob", "Kurz\r\n\r\nLang\r\n");
-  folder.Write("leader19.oob", "Last");
+  folder.Write("leader0.oob", "Kurz\r\n\r\n  von M\xfcller \t\r\nLang");
   folder.Write("leader01.oob", "not a nation's file");
   folder.Write("company0.txt", "1st\x1a\n2nd\n");
-  folder.Write("division3.txt", "Mountain\nCavalry\n");
   folder.Write("army19.txt", "First Army");
   folder.Write("platoon0.txt", "never read");
   std::filesystem::create_directory(folder.Path() / "corps2.txt");
 
   NameLists lists;
   lists.LoadAll(folder.Path());
-  EXPECT_EQ(TextsOf(lists.leaderNames[0]), (Texts{"Kurz", "", "Lang"}));
-  EXPECT_EQ(TextsOf(lists.leaderNames[19]), Texts{"Last"});
+  EXPECT_EQ(TextsOf(lists.leaderNames[0]), (Texts{"Kurz", "", "  von M\xfcller \t", "Lang"}));
   EXPECT_EQ(TextsOf(lists.unitNames[0][kCompany]), Texts{"1st"});
-  EXPECT_EQ(TextsOf(lists.unitNames[3][kDivision]), (Texts{"Mountain", "Cavalry"}));
   EXPECT_EQ(TextsOf(lists.unitNames[19][kArmy]), Texts{"First Army"});
-  std::size_t filled = 0;
-  for (int nation = 0; nation < kNationCount; ++nation) {
-    filled += !lists.leaderNames[nation].empty();
-    for (const auto& list : lists.unitNames[nation])
-      filled += !list.empty();
-  }
-  EXPECT_EQ(filled, 5u);  // no other file is a list file
+  // Not the files of nation 1's leaders, of platoons, nor a folder.
+  EXPECT_TRUE(lists.leaderNames[1].empty());
+  EXPECT_TRUE(lists.unitNames[0][kPlatoon].empty());
+  EXPECT_TRUE(lists.unitNames[2][kCorps].empty());
 }
 
 TEST(Nations, NamesAndSides) {

@@ -8,19 +8,13 @@
 #include "oob/OobDatabase.h"
 #include "oob/OrgTemplate.h"
 #include "oob/PlatoonFile.h"
-#include "oob/PlatoonTemplate.h"
 
 namespace valdren::test {
 
-// Adds a template of the echelon to the database: a platoon for echelon 0, else an
-// organization without groups.
+// Adds a template of the echelon without groups to the database.
 inline const UnitTemplate* AddTemplate(OobDatabase& database, int echelon, std::uint32_t reference,
                                        std::string name, DateRange range = {}) {
-  std::unique_ptr<UnitTemplate> unit;
-  if (echelon == 0)
-    unit = std::make_unique<PlatoonTemplate>();
-  else
-    unit = std::make_unique<OrgTemplate>(echelon);
+  auto unit = std::make_unique<UnitTemplate>(echelon);
   unit->reference = reference;
   unit->name = String(std::move(name));
   static_cast<DateRange&>(*unit) = range;

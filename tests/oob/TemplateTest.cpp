@@ -13,11 +13,10 @@ TEST(DateRange, ComparesYearFirstThenMonthBothEndsIncluded) {
     DateRange range;
     int month, year;
     bool in;
-  } cases[] = {{kDefault, 6, 41, true},    {kDefault, 5, 41, false},   {kDefault, 12, 45, true},
-               {kDefault, 1, 46, false},   {kDefault, 1, 42, true},    {kDefault, 12, 40, false},
-               {kMarch42, 3, 42, true},    {kMarch42, 2, 42, false},   {kMarch42, 4, 42, false},
-               {kMarch42, 3, 41, false},   {kMarch42, 3, 43, false},   {kBackwards, 6, 44, false},
-               {kBackwards, 6, 43, false}, {kBackwards, 12, 43, false}};
+  } cases[] = {{kDefault, 6, 41, true},   {kDefault, 5, 41, false}, {kDefault, 12, 45, true},
+               {kDefault, 1, 46, false},  {kDefault, 1, 42, true},  {kDefault, 12, 40, false},
+               {kMarch42, 3, 42, true},   {kMarch42, 2, 42, false}, {kMarch42, 4, 42, false},
+               {kBackwards, 6, 44, false}};
   for (const auto& c : cases)
     EXPECT_EQ(c.range.InDateRange(c.month, c.year), c.in)
         << c.month << "/" << c.year << " in " << test::Dates(c.range);
@@ -30,12 +29,8 @@ TEST(OobDatabase, FindsTheFirstTemplateLoadedOfTheEchelon) {
   AddTemplate(database, kBattalion, 1234, "Second battalion");
   EXPECT_EQ(database.Find(kBattalion, 1234), first);
   EXPECT_EQ(database.Find(kCompany, 1234), company);
-  EXPECT_EQ(database.Find(kPlatoon, 1234), nullptr);
-  EXPECT_EQ(database.Find(kBattalion, 1235), nullptr);
   EXPECT_EQ(database.Find(-1, 1234), nullptr);
   EXPECT_EQ(database.Find(kEchelonCount, 1234), nullptr);
-  EXPECT_EQ(database.Count(kBattalion), 2u);
-  EXPECT_EQ(database.Templates().Size(), 3u);
 }
 
 TEST(ReferenceDigits, GiveNationAndCategory) {
@@ -60,21 +55,8 @@ TEST(Echelon, LettersBothWays) {
     EXPECT_EQ(EchelonLetter(echelon), letters[echelon]);
     EXPECT_EQ(EchelonFromLetter(letters[echelon]), echelon);
   }
-  for (const char other : {'c', 'k', 'X', 'p', '0', '\0', '\xff'})
+  for (const char other : {'c', 'X', '0', '\xff'})
     EXPECT_EQ(EchelonFromLetter(other), kPlatoon) << other;
-}
-
-TEST(SubunitGroup, FirstChoiceEchelonAndCopies) {
-  OobDatabase database;
-  SubunitGroup group;
-  EXPECT_EQ(group.FirstChoiceEchelon(), 0);
-  group.choices.Append(AddTemplate(database, kRegiment, 1, ""), 50);
-  group.choices.Append(AddTemplate(database, kBattalion, 1, ""), 50);
-  EXPECT_EQ(group.FirstChoiceEchelon(), kRegiment);
-  const SubunitGroup copy = group;  // shares the templates, not the nodes
-  group.choices.Clear();
-  EXPECT_EQ(copy.FirstChoiceEchelon(), kRegiment);
-  EXPECT_EQ(copy.choices.First()->weight, 50);
 }
 
 }  // namespace
