@@ -1,140 +1,134 @@
+// The commands that print the database: check, dump and catalog, on the shared sample folder.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "cli/RunTool.h"
-#include "oob/PlatoonFile.h"
 
 namespace valdren::test {
 namespace {
 
 using nlohmann::json;
 
-// One stored platoon line with values 1 to 24 in their places, mark M and word Tiger.
-std::string Platoon(const std::string& reference, int value, const std::string& name) {
-  std::string line = reference + " " + std::to_string(value) +
-                     " 1 2 3 4 5 6 7 8 M 9 10 11 12 13 14 15 Tiger 16 17 18 19 20 21 41 6 45 12 "
-                     "22 23 24 " +
-                     name;
-  Scramble(line);
-  return line + "\r\n";
-}
-
-// Five platoons and a blank line, which is a platoon too.
-const std::string kPlatoons = Platoon("P1101", 3, "Headquarters Platoon, HQ Plt, HQ") +
-                              Platoon("P1102", 4, "Rifle A") + Platoon("P1103", 4, "Rifle B") +
-                              Platoon("P1104", 4, "Rifle C") + Platoon("P1105", 5, "Mortar") +
-                              "\r\n";
-
-std::string CheckOutput(const std::vector<int>& counts, int warnings) {
-  const char* const labels[] = {"Platoons", "Companies", "Battalions", "Regiments",
-                                "Brigades", "Divisions", "Corps",      "Armies"};
-  std::string text;
-  for (std::size_t i = 0; i < 8; ++i)
-    text += std::string(labels[i]) + ": " + std::to_string(counts[i]) + "\n";
-  return text + "Warnings: " + std::to_string(warnings) + "\n";
-}
-
-TEST(CheckCommand, CountsTheTemplatesOfEachEchelonAndTheWarnings) {
+class DatabaseCommands : public testing::Test {
+ protected:
+  void SetUp() override { WriteSampleData(folder); }
   GameFolder folder;
-  folder.Write("platoon.obx", kPlatoons);
-  // The first record loads without a warning; the second has probabilities adding up to 90.
-  folder.Write("company.oob",
-               "[Rifle company]\n"
-               "41 6 45 12 C100001 7 Rifle Company\n"
-               "41 06 43 12 P1101 Headquarters\n"
-               "41 6 45 12 (70) P1102 (30) P1103 Rifle Platoon\n"
-               "41 6 45 12 + P01104\n"
-               "41 6 45 12 P1105 [support]\n"
-               "\n"
-               "41 6 45 12 C100002 5 Rifle Company (reduced)\n"
-               "41 6 45 12 (70) P1102 (20) P1103 Rifle Platoon\n");
-  folder.Write("battalion.oob", "this file is never read, as battalion02.oob exists\n");
-  folder.Write("battalion02.oob", "41 6 45 12 B100100 6 Battalion\n41 6 45 12 C100001 One\n");
+};
+using CatalogCommand = DatabaseCommands;
+
+TEST_F(DatabaseCommands, CheckCountsTheTemplatesOfEachEchelonAndTheWarnings) {
   folder.Write("error.log", "from an earlier run\n");
   const auto result = RunIn(folder, {"check"});
   EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, CheckOutput({6, 2, 1, 0, 0, 0, 0, 0}, 1));
+  EXPECT_EQ(result.out,
+            "Platoons: 2\nCompanies: 3\nBattalions: 1\nRegiments: 0\nBrigades: 0\nDivisions: 0\n"
+            "Corps: 0\nArmies: 0\nWarnings: 1\n");
   EXPECT_EQ(result.err, "");
-  EXPECT_EQ(folder.Read("error.log"),
-            "Probabilities do not add to 100:\n    Rifle Platoon\n    in: 100002 Rifle Company "
-            "(reduced)\n");
-
-  GameFolder empty;
-  empty.Write("error.log", "from an earlier run\n");
-  const auto nothing = RunIn(empty, {"check"});
-  EXPECT_EQ(nothing.status, 0);
-  EXPECT_EQ(nothing.out, CheckOutput({0, 0, 0, 0, 0, 0, 0, 0}, 0));
-  EXPECT_TRUE(std::filesystem::exists(empty.Path() / "error.log"));
-  EXPECT_EQ(empty.Read("error.log"), "");
+  EXPECT_EQ(folder.Read("error.log").rfind("List of suborganizations ends in promotion:\n", 0), 0u);
 }
 
-// Every command that loads: the error after what was loaded, and status 1.
-TEST(DatabaseCommands, ALoadErrorIsReportedAfterWhatWasLoaded) {
-  GameFolder folder;
-  folder.Write("platoon.obx", kPlatoons);
-  folder.Write("company00.oob",
-               "41 6 45 12 C100001 7 Rifle Company\n41 6 45 12 P1101\n\n"
-               "41 6 45 12 C100002 7 Broken Company\n41 6 45 12 (x) P1101 Ghost\n");
-  folder.Write("battalion.oob", "41 6 45 12 B100100 6 Battalion\n41 6 45 12 C100001 One\n");
-  const char* const error = "File company00.oob: line 5: Invalid unit probability value\n";
-  const auto check = RunIn(folder, {"check"});
-  EXPECT_EQ(check.status, 1);
-  EXPECT_EQ(check.out, CheckOutput({6, 1, 0, 0, 0, 0, 0, 0}, 0));
-  EXPECT_EQ(check.err, error);
-
+TEST_F(DatabaseCommands, DumpPrintsEveryTemplateInLoadOrderAsTextOrJson) {
   const auto text = RunIn(folder, {"dump"});
-  EXPECT_EQ(text.status, 1);
-  int templates = 0;  // a line each, what belongs to it indented below
-  for (std::size_t i = 0; i < text.out.size(); ++i)
-    templates += (i == 0 || text.out[i - 1] == '\n') && text.out[i] != ' ';
-  EXPECT_EQ(templates, 7) << text.out;
-  EXPECT_EQ(text.out.rfind("P1101 ", 0), 0u) << text.out;
-  EXPECT_NE(text.out.find("\nC100001 "), std::string::npos) << text.out;
-  EXPECT_EQ(text.err, error);
-  const auto asJson = RunIn(folder, {"dump", "--json"});
-  EXPECT_EQ(asJson.status, 1);
-  EXPECT_EQ(json::parse(asJson.out)["templates"].size(), 7u);
-  EXPECT_EQ(asJson.err, error);
-}
+  EXPECT_EQ(text.status, 0);
+  EXPECT_EQ(text.err, "");
+  std::vector<std::string> references;  // a template a line, what belongs to it indented below
+  std::istringstream lines(text.out);
+  for (std::string line; std::getline(lines, line);)
+    if (!line.starts_with(' ')) references.push_back(line.substr(0, line.find(' ')));
+  EXPECT_EQ(references, (std::vector<std::string>{"P1101", "P9101", "C100001", "C100002", "C900001",
+                                                  "B100010"}));
 
-TEST(DumpCommand, JsonHoldsEveryTemplateInLoadOrderWithItsFields) {
-  GameFolder folder;
-  folder.Write("platoon.obx",
-               Platoon("P01403", 0x10, "Oberst M\xfcller") + Platoon("P1101", 2, "HQ"));
-  folder.Write("company.oob",
-               "41 6 45 12 C100001 7 Caf\xe9 Company\n"
-               "42 3 44 11 + (60) P1101 (40) P1403 Pair\n");
   const auto result = RunIn(folder, {"dump", "--json"});
   ASSERT_EQ(result.status, 0) << result.err;
   const json templates = json::parse(result.out).at("templates");
-  ASSERT_EQ(templates.size(), 3u);
-  EXPECT_EQ(templates[0], json::parse(R"({"echelon":0,"reference":1403,"name":"Oberst M\u00fcller",
-      "secondName":"Oberst M\u00fcller","thirdName":"Oberst M\u00fcller","catalogValue":16,
-      "values":[1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24],"mark":"M",
-      "word":"Tiger","startMonth":6,"startYear":41,"endMonth":12,"endYear":45})"));
-  EXPECT_EQ(templates[2], json::parse(R"({"echelon":1,"reference":100001,"name":"Caf\u00e9 Company",
-      "startMonth":6,"startYear":41,"endMonth":12,"endYear":45,"morale":7,"groups":[{"name":"Pair",
-      "startMonth":3,"startYear":42,"endMonth":11,"endYear":44,"promotion":true,"choices":[
-      {"echelon":0,"reference":1101,"probability":60},
-      {"echelon":0,"reference":1403,"probability":40}]}]})"));
+  ASSERT_EQ(templates.size(), 6u);
+  EXPECT_EQ(templates[0], json::parse(R"({"echelon":0,"reference":1101,"name":"Rifles",
+      "secondName":"Rifles","thirdName":"Rifles","catalogValue":10,
+      "values":[1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24],"mark":"W",
+      "word":"x","startMonth":1,"startYear":39,"endMonth":12,"endYear":45})"));
+  EXPECT_EQ(templates[5], json::parse(R"({"echelon":2,"reference":100010,"name":"$ Battalion",
+      "startMonth":1,"startYear":39,"endMonth":12,"endYear":45,"morale":6,"groups":[{
+      "name":"# Company","startMonth":1,"startYear":39,"endMonth":12,"endYear":45,
+      "promotion":true,"choices":[{"echelon":1,"reference":100001,"probability":50},
+      {"echelon":1,"reference":100002,"probability":50}]}]})"));
 }
 
-TEST(DumpCommand, EveryByteOfANameComesBackFromTheJson) {
-  std::string name;
-  for (int code = 33; code < 256; ++code)
-    if (code != ',' && code != 127) name += static_cast<char>(code);
-  GameFolder folder;
-  folder.Write("platoon.obx", Platoon("P1101", 0, name));
-  const auto result = RunIn(folder, {"dump", "--json"});
+const std::string kLaterGroups =
+    "    Regiments\n    Brigades\n    Divisions\n    Corps\n    Armies\n";
+
+TEST_F(CatalogCommand, PrintsTheTreeWithTheNamedNationsExpandedAndTheirMessages) {
+  const auto result = RunIn(folder, {"catalog", "Germany"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out,
+            "Available Units and Organizations\n"
+            "  Germany\n"
+            "    Platoons\n"
+            "      Rifles [10]\n"
+            "    Companies\n"
+            "      Rifle Company\n"
+            "        Zug\n"
+            "          Rifles\n"
+            "      Gun Company\n"
+            "    Battalions\n"
+            "      $ Battalion\n"
+            "        # Company\n"
+            "          (50%) Rifle Company\n"
+            "            Zug\n"
+            "              Rifles\n"
+            "          (50%) Gun Company\n" +
+                kLaterGroups + "  Great Britain\n    Platoons\n    Companies\n    Battalions\n" +
+                kLaterGroups);
+  const std::string gunCompany = "Missing subunits for: Gun Company (100002)\n";
+  EXPECT_EQ(result.err, gunCompany + gunCompany);
+
+  // Every nation, or the named ones in any order, expanded in ascending order; the depth cuts the
+  // rows, not the messages.
+  const auto all = RunIn(folder, {"catalog", "--depth", "1"});
+  EXPECT_EQ(all.status, 0);
+  EXPECT_EQ(all.out, "Available Units and Organizations\n  Germany\n  Great Britain\n");
+  EXPECT_EQ(all.err, kSampleMessages);
+  const auto named = RunIn(folder, {"catalog", "--depth", "1", "9", "Germany"});
+  EXPECT_EQ(named.out, all.out);
+  EXPECT_EQ(named.err, all.err);
+  EXPECT_EQ(RunIn(folder, {"catalog", "--date", "02/43", "--depth", "1"}).err, "");
+
+  const auto absent = RunIn(folder, {"catalog", "--depth", "1", "Poland"});
+  EXPECT_EQ(absent.status, 0);
+  EXPECT_EQ(absent.out, all.out);
+  EXPECT_EQ(absent.err, "valdren: the database holds no templates of Poland\n");
+}
+
+TEST_F(CatalogCommand, JsonHoldsTheRowsImagesTemplatesAndMessages) {
+  const auto result = RunIn(folder, {"catalog", "--json", "1"});
   ASSERT_EQ(result.status, 0) << result.err;
-  std::string utf8;  // each byte as the character of the same code
-  for (const unsigned char byte : name) {
-    if (byte >= 0x80) utf8 += static_cast<char>(0xC0 | byte >> 6);
-    utf8 += static_cast<char>(byte < 0x80 ? byte : 0x80 | (byte & 0x3F));
-  }
-  EXPECT_EQ(json::parse(result.out)["templates"][0]["name"], utf8);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out.rfind("{\"tree\":{\"text\":", 0), 0u);
+  const json tree = json::parse(result.out);
+  const std::string company = "/tree/children/0/children/1/children/0";
+  const struct {
+    std::string pointer;
+    json value;
+  } cases[] = {
+      {"/tree/text", "Available Units and Organizations"},
+      {"/tree/image", 0},
+      {"/tree/template", nullptr},
+      {"/tree/children/0/text", "Germany"},
+      {"/tree/children/0/image", 10},
+      {"/tree/children/0/children/1/image", 2},
+      {"/tree/children/1/children/0/children", json::array()},  // not expanded
+      {company + "/template", "C100001"},
+      {company + "/children/0/text", "Zug"},
+      {company + "/children/0/image", 1},
+      {company + "/children/0/template", nullptr},
+      {company + "/children/0/children/0/template", "P1101"},
+      {"/messages",
+       {"Missing subunits for: Gun Company (100002)",
+        "Missing subunits for: Gun Company (100002)"}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(tree.at(json::json_pointer(c.pointer)), c.value) << c.pointer;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "oob/PlatoonFile.h"
 #include "support/GameFolder.h"
 
 namespace valdren::test {
@@ -24,14 +25,36 @@ inline ToolResult RunIn(const GameFolder& folder, std::vector<std::string> argum
   return RunTool(arguments);
 }
 
-// A line of the platoon file before scrambling: reference, catalog value, 8 values, mark, 7
-// values, word, 6 values, the date range (start year, start month, end year, end month), 3 values
-// and the names.
+// A line of the platoon file before scrambling: reference, catalog value, values 1 to 8, mark W,
+// values 9 to 15, word x, values 16 to 21, the date range (start year, start month, end year, end
+// month), values 22 to 24 and the names.
 inline std::string PlatoonLine(std::string_view reference, int catalogValue, std::string_view names,
                                std::string_view range = "39 1 45 12") {
   return std::string(reference) + " " + std::to_string(catalogValue) +
-         " 0 0 0 0 0 0 0 0 W 0 0 0 0 0 0 0 x 0 0 0 0 0 0 " + std::string(range) + " 0 0 0 " +
-         std::string(names) + "\n";
+         " 1 2 3 4 5 6 7 8 W 9 10 11 12 13 14 15 x 16 17 18 19 20 21 " + std::string(range) +
+         " 22 23 24 " + std::string(names) + "\n";
 }
+
+// The game folder most tool tests share. Germany: a rifle company, a gun company whose only group
+// exists from 1943 on, and a battalion of either company whose last group carries the promotion
+// mark (one warning). Great Britain: a company whose only group exists from 1943 on.
+inline void WriteSampleData(const GameFolder& folder) {
+  folder.Write("platoon.obx", ScrambleFile(PlatoonLine("P1101", 10, "Rifles") +
+                                           PlatoonLine("P9101", 8, "Riflemen")));
+  folder.Write("company.oob",
+               "39 1 45 12 C100001 7 Rifle Company\n39 1 45 12 P1101 Zug\n\n"
+               "39 1 45 12 C100002 5 Gun Company\n43 1 45 12 P1101 Guns\n\n"
+               "39 1 45 12 C900001 6 Rifle Company\n43 1 45 12 P9101 Later\n");
+  folder.Write(
+      "battalion.oob",
+      "39 1 45 12 B100010 6 $ Battalion\n39 1 45 12 + (50) C100001 (50) C100002 # Company\n");
+}
+
+// What expanding every nation of that folder in June 1941 shows: the gun company, listed and
+// offered by the battalion, and the British company have no subunits then.
+inline const std::string kSampleMessages =
+    "Missing subunits for: Gun Company (100002)\n"
+    "Missing subunits for: Gun Company (100002)\n"
+    "Missing subunits for: Rifle Company (900001)\n";
 
 }  // namespace valdren::test
