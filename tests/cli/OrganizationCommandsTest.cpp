@@ -17,9 +17,13 @@
 namespace valdren::test {
 namespace {
 
-class OrganizationCommands : public testing::Test {
+class OrganizationCommands : public SampleFolderTest {
  protected:
-  void SetUp() override { WriteSampleData(folder); }
+  ToolResult Build(std::vector<std::string> arguments, const char* output = "out.org") {
+    arguments.insert(arguments.begin(), "build");
+    arguments.insert(arguments.end(), {"--output", output});
+    return RunIn(folder, arguments);
+  }
   // The saved organization's date and items.
   std::string Saved(const char* file, bool namesOnly = false) {
     OrgRoot root;
@@ -27,13 +31,12 @@ class OrganizationCommands : public testing::Test {
     return std::to_string(root.month) + "/" + std::to_string(root.year) + " " +
            Dump(root, namesOnly);
   }
-  GameFolder folder;
 };
 using ShowCommand = OrganizationCommands;
 using BuildCommand = OrganizationCommands;
 
 // The last name holds every byte that JSON writes as a character of its own.
-TEST_F(ShowCommand, PrintsTheTreeWithUnitLinesOrJsonWithEveryByteOfTheNames) {
+TEST_F(ShowCommand, PrintsTheTreeWithUnitLinesOrJsonAndWhatWasReadBeforeAFailure) {
   std::string name = "\"Caf\\";
   std::string utf8 = name;  // each byte as the character of the same code
   for (int code = 0x80; code < 0x100; ++code) {
@@ -62,29 +65,25 @@ TEST_F(ShowCommand, PrintsTheTreeWithUnitLinesOrJsonWithEveryByteOfTheNames) {
       {"echelon":0,"reference":1999,"id":2,"morale":6}]})");
   expected["items"][1]["name"] = utf8;
   EXPECT_EQ(nlohmann::json::parse(result.out), expected);
-}
 
-TEST_F(ShowCommand, PrintsWhatWasReadBeforeAFailure) {
   folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
-  const auto result = RunIn(folder, {"show", "broken.org"});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, "Created Units and Organizations\n  Kept\n");
-  EXPECT_EQ(result.err, "valdren: broken.org: Error reading file\n");
+  const auto broken = RunIn(folder, {"show", "broken.org"});
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_EQ(broken.out, "Created Units and Organizations\n  Kept\n");
+  EXPECT_EQ(broken.err, "valdren: broken.org: Error reading file\n");
 }
 
 // The tool and the editor build from the same code, so with the same seed the file is what the
 // builder makes in this process.
 TEST_F(BuildCommand, WritesWhatTheBuilderMakesFromTheSameSeed) {
-  const auto result =
-      RunIn(folder, {"build", "B100010", "--seed", "4294967295", "--output", "out.org"});
+  const auto result = Build({"B100010", "--seed", "4294967295"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   OobDatabase database;
   std::ostringstream warnings;
   ErrorLog log(warnings);
   ASSERT_EQ(database.LoadDatabase(folder.Path(), log), std::nullopt);
-  NameLists names;
-  names.LoadAll(folder.Path());
+  const NameLists names;  // the folder has no name lists
   BuilderState state(4294967295u);
   Builder builder(state, names, 6, 41);
   const UnitTemplate& battalion = *database.Find(kBattalion, 100010);
@@ -96,19 +95,15 @@ TEST_F(BuildCommand, WritesWhatTheBuilderMakesFromTheSameSeed) {
 
 // The gun company has its guns from 1943 on.
 TEST_F(BuildCommand, TheDateIsGivenOrTakenFromTheOrganizationAppendedTo) {
-  ASSERT_EQ(RunIn(folder, {"build", "C100002", "--output", "a.org"}).status, 0);
+  ASSERT_EQ(Build({"C100002"}, "a.org").status, 0);
   EXPECT_EQ(Saved("a.org"), "6/41 C100002#0:5'Gun Company'[]");
-  ASSERT_EQ(
-      RunIn(folder, {"build", "C100002", "--into", "a.org", "--date", "1/43", "--output", "a.org"})
-          .status,
-      0);
+  ASSERT_EQ(Build({"C100002", "--into", "a.org", "--date", "1/43"}, "a.org").status, 0);
   const std::string before = folder.Read("a.org");
-  EXPECT_EQ(Saved("a.org"),
-            "1/43 C100002#0:5'Gun Company'[], C100002#1:5'Gun Company'[P1101#2:5'Guns']");
-  ASSERT_EQ(RunIn(folder, {"build", "C100002", "--into", "a.org", "--output", "b.org"}).status, 0);
-  EXPECT_EQ(Saved("b.org"),
-            "1/43 C100002#0:5'Gun Company'[], C100002#1:5'Gun Company'[P1101#2:5'Guns'], "
-            "C100002#3:5'Gun Company'[P1101#4:5'Guns']");
+  const std::string two =
+      "1/43 C100002#0:5'Gun Company'[], C100002#1:5'Gun Company'[P1101#2:5'Guns']";
+  EXPECT_EQ(Saved("a.org"), two);
+  ASSERT_EQ(Build({"C100002", "--into", "a.org"}, "b.org").status, 0);
+  EXPECT_EQ(Saved("b.org"), two + ", C100002#3:5'Gun Company'[P1101#4:5'Guns']");
   EXPECT_EQ(folder.Read("a.org"), before);
 }
 
@@ -124,15 +119,11 @@ TEST_F(BuildCommand, AnswersComeFromTheChoicesFileInTheOrderTheDialogsAsk) {
                {"", "6/41  Battalion[]"}};
   for (const auto& c : cases) {
     folder.Write("answers.txt", c.answers);
-    const auto result =
-        RunIn(folder, {"build", "B100010", "--choices", "answers.txt", "--output", "out.org"});
+    const auto result = Build({"B100010", "--choices", "answers.txt"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err,
-              "Enter description for:  Battalion\n"
-              "In: $ Battalion\n"
-              "Select: # Company\n"
-              "  (50%) Rifle Company\n"
-              "  (50%) Gun Company\n");
+              "Enter description for:  Battalion\nIn: $ Battalion\nSelect: # Company\n"
+              "  (50%) Rifle Company\n  (50%) Gun Company\n");
     EXPECT_EQ(Saved("out.org", true), c.saved) << c.answers;
   }
 }
@@ -145,19 +136,17 @@ TEST_F(BuildCommand, NothingIsWrittenWhenTheTemplateOrAFileIsMissing) {
                                             {"C100001", "--into", "none.org"},
                                             {"C100001", "--into", "broken.org"},
                                             {"C100001", "--choices", "none.txt"}};
-  for (std::vector<std::string> arguments : cases) {
-    const std::string named = arguments.back();
-    arguments.insert(arguments.begin(), "build");
-    arguments.insert(arguments.end(), {"--output", "out.org"});
-    const auto result = RunIn(folder, arguments);
+  for (const auto& arguments : cases) {
+    const auto result = Build(arguments);
+    const std::string& named = arguments.back();
     EXPECT_EQ(result.status, 1) << named;
     EXPECT_EQ(result.err.rfind("valdren: ", 0), 0u) << named << ": " << result.err;
     EXPECT_NE(result.err.find(named), std::string::npos) << named << ": " << result.err;
     EXPECT_EQ(folder.Read("out.org"), "kept") << named;
   }
-  const auto result = RunIn(folder, {"build", "C100001", "--output", "no/such/folder/out.org"});
+  const auto result = Build({"C100001"}, "no/such/folder/out.org");
   EXPECT_EQ(result.status, 1);
-  EXPECT_NE(result.err.find("Unable to open file"), std::string::npos) << result.err;
+  EXPECT_EQ(result.err, "valdren: no/such/folder/out.org: Unable to open file\n");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,22 +27,19 @@ inline ToolResult RunIn(const GameFolder& folder, std::vector<std::string> argum
   return RunTool(arguments);
 }
 
-// A line of the platoon file before scrambling: reference, catalog value, values 1 to 8, mark W,
-// values 9 to 15, word x, values 16 to 21, the date range (start year, start month, end year, end
-// month), values 22 to 24 and the names.
-inline std::string PlatoonLine(std::string_view reference, int catalogValue, std::string_view names,
-                               std::string_view range = "39 1 45 12") {
-  return std::string(reference) + " " + std::to_string(catalogValue) +
-         " 1 2 3 4 5 6 7 8 W 9 10 11 12 13 14 15 x 16 17 18 19 20 21 " + std::string(range) +
-         " 22 23 24 " + std::string(names) + "\n";
-}
-
 // The game folder most tool tests share. Germany: a rifle company, a gun company whose only group
 // exists from 1943 on, and a battalion of either company whose last group carries the promotion
 // mark (one warning). Great Britain: a company whose only group exists from 1943 on.
 inline void WriteSampleData(const GameFolder& folder) {
-  folder.Write("platoon.obx", ScrambleFile(PlatoonLine("P1101", 10, "Rifles") +
-                                           PlatoonLine("P9101", 8, "Riflemen")));
+  // A platoon line before scrambling: values 1 to 8, mark, 9 to 15, word, 16 to 21, the dates
+  // (start year and month, end year and month), 22 to 24 and the names.
+  const auto platoon = [](std::string reference, int catalogValue, std::string names) {
+    return reference + " " + std::to_string(catalogValue) +
+           " 1 2 3 4 5 6 7 8 W 9 10 11 12 13 14 15 x 16 17 18 19 20 21 39 1 45 12 22 23 24 " +
+           names + "\n";
+  };
+  folder.Write("platoon.obx",
+               ScrambleFile(platoon("P1101", 10, "Rifles") + platoon("P9101", 8, "Riflemen")));
   folder.Write("company.oob",
                "39 1 45 12 C100001 7 Rifle Company\n39 1 45 12 P1101 Zug\n\n"
                "39 1 45 12 C100002 5 Gun Company\n43 1 45 12 P1101 Guns\n\n"
@@ -56,5 +55,12 @@ inline const std::string kSampleMessages =
     "Missing subunits for: Gun Company (100002)\n"
     "Missing subunits for: Gun Company (100002)\n"
     "Missing subunits for: Rifle Company (900001)\n";
+
+// A test on the sample folder.
+class SampleFolderTest : public testing::Test {
+ protected:
+  void SetUp() override { WriteSampleData(folder); }
+  GameFolder folder;
+};
 
 }  // namespace valdren::test
