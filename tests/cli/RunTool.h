@@ -1,7 +1,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +20,32 @@ struct ToolResult {
   std::string err;
 };
 
+// The word in single quotes for the shell, a quote in it closed, escaped and opened again.
+inline std::string Quoted(std::string_view word) {
+  std::string quoted = "'";
+  for (const char c : word)
+    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
 // Runs the built valdren (the path in VALDREN_BIN) with the arguments, the input on its standard
-// input, and collects what it writes.
-ToolResult RunTool(const std::vector<std::string>& arguments, std::string_view input = {});
+// input, and collects what it writes. The streams go through files in a folder of their own, so a
+// large output cannot block; the shell gives way to the tool, so a signal that ends it is seen.
+inline ToolResult RunTool(const std::vector<std::string>& arguments, std::string_view input = {}) {
+  const char* const binary = std::getenv("VALDREN_BIN");
+  if (!binary) throw std::runtime_error("VALDREN_BIN is not set");
+  const GameFolder streams;
+  streams.Write("in", input);
+  const auto stream = [&streams](const char* name) {
+    return Quoted((streams.Path() / name).string());
+  };
+  std::string command = "exec " + Quoted(binary);
+  for (const std::string& word : arguments)
+    command += " " + Quoted(word);
+  command += " <" + stream("in") + " >" + stream("out") + " 2>" + stream("err");
+  const int status = std::system(command.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, streams.Read("out"), streams.Read("err")};
+}
 
 // The same on a game folder (-C).
 inline ToolResult RunIn(const GameFolder& folder, std::vector<std::string> arguments) {
@@ -29,37 +55,24 @@ inline ToolResult RunIn(const GameFolder& folder, std::vector<std::string> argum
 
 // The game folder most tool tests share. Germany: a rifle company, a gun company whose only group
 // exists from 1943 on, and a battalion of either company whose last group carries the promotion
-// mark (one warning). Great Britain: a company whose only group exists from 1943 on.
-inline void WriteSampleData(const GameFolder& folder) {
-  // A platoon line before scrambling: values 1 to 8, mark, 9 to 15, word, 16 to 21, the dates
-  // (start year and month, end year and month), 22 to 24 and the names.
-  const auto platoon = [](std::string reference, int catalogValue, std::string names) {
-    return reference + " " + std::to_string(catalogValue) +
-           " 1 2 3 4 5 6 7 8 W 9 10 11 12 13 14 15 x 16 17 18 19 20 21 39 1 45 12 22 23 24 " +
-           names + "\n";
-  };
-  folder.Write("platoon.obx",
-               ScrambleFile(platoon("P1101", 10, "Rifles") + platoon("P9101", 8, "Riflemen")));
-  folder.Write("company.oob",
-               "39 1 45 12 C100001 7 Rifle Company\n39 1 45 12 P1101 Zug\n\n"
-               "39 1 45 12 C100002 5 Gun Company\n43 1 45 12 P1101 Guns\n\n"
-               "39 1 45 12 C900001 6 Rifle Company\n43 1 45 12 P9101 Later\n");
-  folder.Write(
-      "battalion.oob",
-      "39 1 45 12 B100010 6 $ Battalion\n39 1 45 12 + (50) C100001 (50) C100002 # Company\n");
-}
-
-// What expanding every nation of that folder in June 1941 shows: the gun company, listed and
-// offered by the battalion, and the British company have no subunits then.
-inline const std::string kSampleMessages =
-    "Missing subunits for: Gun Company (100002)\n"
-    "Missing subunits for: Gun Company (100002)\n"
-    "Missing subunits for: Rifle Company (900001)\n";
-
-// A test on the sample folder.
+// mark (one warning). Great Britain: a company whose only group exists from 1943 on. A platoon
+// line is the reference, the catalog value, values 1 to 8, mark, 9 to 15, word, 16 to 21, the
+// dates (start year and month, end year and month), 22 to 24 and the names.
 class SampleFolderTest : public testing::Test {
  protected:
-  void SetUp() override { WriteSampleData(folder); }
+  void SetUp() override {
+    folder.Write("platoon.obx", ScrambleFile("P1101 10 1 2 3 4 5 6 7 8 W 9 10 11 12 13 14 15 x 16 "
+                                             "17 18 19 20 21 39 1 45 12 22 23 24 Rifles\n"
+                                             "P9101 8 1 2 3 4 5 6 7 8 W 9 10 11 12 13 14 15 x 16 "
+                                             "17 18 19 20 21 39 1 45 12 22 23 24 Riflemen\n"));
+    folder.Write("company.oob",
+                 "39 1 45 12 C100001 7 Rifle Company\n39 1 45 12 P1101 Zug\n\n"
+                 "39 1 45 12 C100002 5 Gun Company\n43 1 45 12 P1101 Guns\n\n"
+                 "39 1 45 12 C900001 6 Rifle Company\n43 1 45 12 P9101 Later\n");
+    folder.Write("battalion.oob",
+                 "39 1 45 12 B100010 6 $ Battalion\n"
+                 "39 1 45 12 + (50) C100001 (50) C100002 # Company\n");
+  }
   GameFolder folder;
 };
 

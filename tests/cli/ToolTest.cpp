@@ -1,5 +1,4 @@
-// What every command shares: help, version, exit statuses, load errors, and the platoon file
-// scrambling.
+// What every command shares: help, version and exit statuses; and the platoon file scrambling.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -74,34 +73,6 @@ TEST(Tool, UsageErrorsAndUnreadableFilesFailWithTheirStatus) {
     EXPECT_EQ(result.out, "") << line;
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "out.org")) << line;
   }
-}
-
-// Every command that loads the database goes on with what was loaded, then reports the error.
-TEST(Tool, ALoadErrorIsReportedAfterWhatWasLoadedWithStatusOne) {
-  GameFolder folder;
-  WriteSampleData(folder);
-  folder.Write("regiment.oob", "39 1 45 12 R100020 6 Regiment\n39 1 45 12 B999 Nothing\n");
-  folder.Write("main.org", "1\r\n1\r\n6 41\r\nP1101 0 5 Zug\r\n");
-  const std::string error = "File regiment.oob: line 2: Invalid unit reference number: 999\n";
-  const struct {
-    std::vector<std::string> arguments;
-    const char* out;  // a part of the output that needs the database
-    std::string err;  // before the error
-  } cases[] = {
-      {{"check"}, "Battalions: 1\n", ""},
-      {{"dump"}, "\nB100010 ", ""},
-      {{"dump", "--json"}, "\"reference\":100010,", ""},
-      {{"catalog", "--depth", "1"}, "  Great Britain\n", kSampleMessages},
-      {{"show", "main.org"}, "  Zug\n    Rifles (5)\n", ""},
-      {{"build", "C100001", "--output", "out.org"}, "", ""},
-  };
-  for (const auto& c : cases) {
-    const auto result = RunIn(folder, c.arguments);
-    EXPECT_EQ(result.status, 1) << c.arguments[0];
-    EXPECT_NE(result.out.find(c.out), std::string::npos) << c.arguments[0] << ": " << result.out;
-    EXPECT_EQ(result.err, c.err + error) << c.arguments[0];
-  }
-  EXPECT_NE(folder.Read("out.org").find("Rifle Company"), std::string::npos);
 }
 
 TEST(Tool, DecodingWhatWasEncodedGivesBackEveryByteButTheEnd) {
