@@ -20,29 +20,25 @@ struct ToolResult {
   std::string err;
 };
 
-// The word in single quotes for the shell, a quote in it closed, escaped and opened again.
-inline std::string Quoted(std::string_view word) {
-  std::string quoted = "'";
-  for (const char c : word)
-    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 // Runs the built valdren (the path in VALDREN_BIN) with the arguments, the input on its standard
 // input, and collects what it writes. The streams go through files in a folder of their own, so a
 // large output cannot block; the shell gives way to the tool, so a signal that ends it is seen.
 inline ToolResult RunTool(const std::vector<std::string>& arguments, std::string_view input = {}) {
   const char* const binary = std::getenv("VALDREN_BIN");
   if (!binary) throw std::runtime_error("VALDREN_BIN is not set");
+  const auto quoted = [](std::string_view word) {  // for the shell, a quote in it escaped
+    std::string text = "'";
+    for (const char c : word)
+      text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return text + "'";
+  };
   const GameFolder streams;
   streams.Write("in", input);
-  const auto stream = [&streams](const char* name) {
-    return Quoted((streams.Path() / name).string());
-  };
-  std::string command = "exec " + Quoted(binary);
+  std::string command = "exec " + quoted(binary);
   for (const std::string& word : arguments)
-    command += " " + Quoted(word);
-  command += " <" + stream("in") + " >" + stream("out") + " 2>" + stream("err");
+    command += " " + quoted(word);
+  const std::string at = quoted(streams.Path().string());
+  command += " <" + at + "/in >" + at + "/out 2>" + at + "/err";
   const int status = std::system(command.c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, streams.Read("out"), streams.Read("err")};
 }
