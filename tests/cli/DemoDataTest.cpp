@@ -23,7 +23,7 @@ class DemoData : public testing::Test {
   GameFolder demo;
 };
 
-TEST_F(DemoData, LoadsWithoutWarningsAndWithEveryEchelon) {
+TEST_F(DemoData, LoadsWithoutWarningsWithEveryEchelonAndFromItsPlatoonSource) {
   // A warning kept on purpose would be explained beside the data; there is none.
   ASSERT_FALSE(std::filesystem::exists(demo.Path() / "WARNINGS.md"));
   const auto result = RunIn(demo, {"check"});
@@ -35,13 +35,11 @@ TEST_F(DemoData, LoadsWithoutWarningsAndWithEveryEchelon) {
   for (const char* echelon : {"Platoons", "Companies", "Battalions", "Regiments", "Brigades",
                               "Divisions", "Corps", "Armies"})
     EXPECT_EQ(result.out.find(std::string(echelon) + ": 0\n"), std::string::npos) << echelon;
-}
 
-TEST_F(DemoData, ReadablePlatoonSourceScramblesToThePlatoonFile) {
-  const auto result = RunIn(demo, {"obx", "encode", "platoon.obx.txt"});
-  ASSERT_EQ(result.status, 0) << result.err;
+  const auto encoded = RunIn(demo, {"obx", "encode", "platoon.obx.txt"});
+  ASSERT_EQ(encoded.status, 0) << encoded.err;
   ASSERT_FALSE(demo.Read("platoon.obx").empty());
-  EXPECT_TRUE(result.out == demo.Read("platoon.obx"))
+  EXPECT_TRUE(encoded.out == demo.Read("platoon.obx"))
       << "run valdren obx encode platoon.obx.txt > platoon.obx";
 }
 
@@ -80,9 +78,9 @@ TEST_F(DemoData, EveryOrganizationBuildsWithoutEmptyGroups) {
   const auto json = nlohmann::json::parse(dump.out);
   for (const auto& t : json["templates"]) {
     if (t["echelon"] == 0) continue;
-    const char* const end = count++ % 2 == 1 ? "end" : "start";
-    const std::string date = std::to_string(t[end + std::string("Month")].get<int>()) + "/" +
-                             std::to_string(t[end + std::string("Year")].get<int>());
+    const std::string end = count++ % 2 == 1 ? "end" : "start";
+    const std::string date = std::to_string(t[end + "Month"].get<int>()) + "/" +
+                             std::to_string(t[end + "Year"].get<int>());
     const std::string ref =
         "PCBRGDKA"[t["echelon"].get<int>()] + std::to_string(t["reference"].get<long long>());
     const std::string file = ref.substr(0, 1) + ".org";
@@ -105,8 +103,7 @@ TEST_F(DemoData, EveryOrganizationBuildsWithoutEmptyGroups) {
     const auto items = nlohmann::json::parse(shown.out)["items"];
     ASSERT_EQ(items.size(), builds.size()) << file;
     // The text has a line for the root and for every item, the units below included.
-    EXPECT_GT(std::count(text.out.begin(), text.out.end(), '\n'),
-              static_cast<std::ptrdiff_t>(2 * items.size()))
+    EXPECT_GT(std::ranges::count(text.out, '\n'), static_cast<std::ptrdiff_t>(2 * items.size()))
         << file;
     for (std::size_t i = 0; i < items.size(); ++i) {
       EXPECT_EQ(builds[i].substr(1, builds[i].find(' ') - 1),
@@ -119,13 +116,11 @@ TEST_F(DemoData, EveryOrganizationBuildsWithoutEmptyGroups) {
 // The sample file is what the commands in the folder's README build, so that anyone can
 // reproduce it, and it stays in step with the templates it was built from.
 TEST_F(DemoData, SampleOrganizationIsWhatItsCommandsBuild) {
-  ASSERT_EQ(RunIn(demo, {"build", "D150003", "--date", "6/41", "--seed", "7", "--output", "re.org"})
-                .status,
-            0);
-  ASSERT_EQ(
-      RunIn(demo, {"build", "D950001", "--seed", "8", "--into", "re.org", "--output", "re.org"})
-          .status,
-      0);
+  for (const auto& build :
+       {std::vector<std::string>{"build", "D150003", "--date", "6/41", "--seed", "7", "--output",
+                                 "re.org"},
+        {"build", "D950001", "--seed", "8", "--into", "re.org", "--output", "re.org"}})
+    ASSERT_EQ(RunIn(demo, build).status, 0);
   EXPECT_TRUE(demo.Read("re.org") == demo.Read("main.org"))
       << "main.org differs from what the commands in data/demo/README.md build: run them again";
   const auto shown = RunIn(demo, {"show", "main.org"});
