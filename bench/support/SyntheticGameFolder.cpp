@@ -41,28 +41,19 @@ Date EndOf(int range) {
   return {46 - range, 12 - range};
 }
 
-// Organization files write months with two digits; the reader drops one leading zero.
-void AppendMonth(std::string& out, int month) {
-  if (month < 10) out += '0';
-  out += std::to_string(month);
-}
-
+// Organization files write months with two digits (the reader drops one leading zero), platoon
+// lines plain ones.
 void AppendRange(std::string& out, int range, bool twoDigitMonths) {
+  const auto append = [&out, twoDigitMonths](int year, int month) {
+    out += std::to_string(year);
+    out += twoDigitMonths && month < 10 ? " 0" : " ";
+    out += std::to_string(month);
+  };
   const Date start = StartOf(range);
   const Date end = EndOf(range);
-  out += std::to_string(start.year);
+  append(start.year, start.month);
   out += ' ';
-  if (twoDigitMonths)
-    AppendMonth(out, start.month);
-  else
-    out += std::to_string(start.month);
-  out += ' ';
-  out += std::to_string(end.year);
-  out += ' ';
-  if (twoDigitMonths)
-    AppendMonth(out, end.month);
-  else
-    out += std::to_string(end.month);
+  append(end.year, end.month);
 }
 
 // Unique within the echelon, with the nation where the game puts it: digits 4-5 of a platoon's
@@ -135,7 +126,7 @@ class Writer {
         std::to_string(ReferenceOf(kPlatoon, index, shape_.templates[kPlatoon], shape_.nations));
     line += ' ' + std::to_string(1 + index % 50);  // catalog value
     line += " 2 1 100 100 100 0 0 0 1 0 0 3 0 0 0 0 Inf 0 0 0 0 0 0 ";
-    AppendRange(line, index % shape_.dateRanges, false);  // plain months in platoon lines
+    AppendRange(line, index % shape_.dateRanges, false);
     line += " 0 0 0 ";
     line += kPlatoonNames[static_cast<std::size_t>(index) % std::size(kPlatoonNames)];
     Scramble(line);
