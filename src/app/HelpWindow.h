@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace valdren {
+
+// The editor's help: its own pages, compiled into the program, in a window of their own beside
+// the main window. A page is found by its title, which is the keyword the dialogs' Help buttons
+// ask for ("Choice Dialog").
+class HelpWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  // Shows the window at the contents page, or at the page whose title is the keyword; a keyword
+  // without a page is said so in the window.
+  void ShowContents();
+  void ShowKeyword(const QString& keyword);
+
+  // The title of the page the window shows: its keyword, or "No help topic".
+  QString ShownTitle() const;
+
+ private:
+  void Present();
+
+  QTextBrowser* browser_;
+  QHash<QString, QString> pagesByTitle_;
+};
+
+}  // namespace valdren

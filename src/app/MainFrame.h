@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QMainWindow>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "app/CatalogBoxes.h"
+#include "app/Images.h"
+#include "oob/NameLists.h"
+#include "oob/OobDatabase.h"
+#include "org/OrgRoot.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+
+namespace valdren {
+
+class CatalogItemModel;
+class CatalogModel;
+class CreatedItemModel;
+class HelpWindow;
+class Prompter;
+class Toolbar;
+class TreeView;
+
+// The editor's only window. It owns everything that lives for the run: the database and the name
+// lists (loaded once, while the window is made), the user's organization, the two trees over
+// them (the catalog on the left, the organization on the right), the toolbar with the two date
+// filters, the status bar and the menus. It receives every command and hands it to the core.
+//
+// The window is made in the order the game's editor has always made it, so the database's
+// "Data Error" box appears before the window does, and the window then opens with whatever was
+// loaded. Every question it asks goes through the Prompter.
+class MainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kTitle = "Valdren Organization Editor";
+
+  // Makes the window for the game folder; commandFile is opened at the first paint.
+  MainFrame(std::string commandFile, std::filesystem::path folder, Prompter& prompter);
+  ~MainFrame() override;
+
+  // The command's action, shared by its menu item, toolbar button and popup menu entries.
+  QAction* Action(int id) const;
+  Toolbar* ToolbarWidget() const { return toolbar_; }
+  QComboBox* MonthBox() const { return monthBox_; }
+  QComboBox* YearBox() const { return yearBox_; }
+  TreeView* AvailableTree() const { return availableTree_; }
+  TreeView* CreatedTree() const { return createdTree_; }
+  QLabel* PromptPane() const { return promptPane_; }
+  HelpWindow* Help() const { return help_; }
+  const OobDatabase& Database() const { return database_; }
+  const NameLists& Names() const { return names_; }
+  OrgRoot& Organization() { return organization_; }
+
+  // Lays the client area out for its new size: the toolbar's rows first, then the two trees side
+  // by side below it, each half the width.
+  void OnSize(int cx, int cy);
+
+  void ShowHelpContents();
+  void ShowAbout();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateStatusBar();
+  void CreateToolbar();
+  void CreateFilterBoxes();
+  void CreateTrees();
+  void LoadDatabase();
+  void FillCatalog();
+  void CreateMenus();
+  QMenu* PopupMenu(int id, std::span<const int> commands);
+
+  void OnCatalogExpanding(const QModelIndex& index, bool expanding);
+  void OnMonthFilterChange();
+  void OnYearFilterChange();
+  void UpdateCommands();
+
+  std::string commandFile_;
+  std::filesystem::path folder_;
+  Prompter& prompter_;
+  OobDatabase database_;
+  OrgRoot organization_;
+  NameLists names_;
+  TreeImageList images_;
+  CatalogBoxes catalogBoxes_;
+  std::unique_ptr<CatalogModel> catalog_;
+
+  std::map<int, QAction*> actions_;
+  QWidget* client_ = nullptr;
+  Toolbar* toolbar_ = nullptr;
+  QComboBox* monthBox_ = nullptr;
+  QComboBox* yearBox_ = nullptr;
+  QLabel* promptPane_ = nullptr;
+  TreeView* availableTree_ = nullptr;
+  TreeView* createdTree_ = nullptr;
+  CatalogItemModel* catalogModel_ = nullptr;
+  CreatedItemModel* createdModel_ = nullptr;
+  HelpWindow* help_ = nullptr;
+};
+
+}  // namespace valdren

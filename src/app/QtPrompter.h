@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/Prompter.h"
+
+class QWidget;
+
+namespace valdren {
+
+// The questions of the window as Qt's own modal dialogs, owned by the main window.
+class QtPrompter : public Prompter {
+ public:
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+
+  MessageAnswer Message(const QString& text, const QString& caption, MessageIcon icon,
+                        MessageButtons buttons) override;
+  void About(const QString& caption, const QString& text) override;
+
+ private:
+  QWidget* owner_ = nullptr;
+};
+
+}  // namespace valdren

@@ -1,0 +1,45 @@
+#include "app/TreeView.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+
+#include "app/Images.h"
+
+namespace valdren {
+
+TreeView::TreeView(int id, QWidget* parent) : QTreeView(parent) {
+  setObjectName(QString::number(id));
+  setHeaderHidden(true);
+  setUniformRowHeights(true);  // a tree of a million rows lays out without asking each
+  setIconSize(TreeImageList::kSize);
+  setDragEnabled(false);
+  setAcceptDrops(false);
+  setEditTriggers(NoEditTriggers);
+  setSelectionMode(SingleSelection);
+  setContextMenuPolicy(Qt::DefaultContextMenu);
+  setFrameShadow(QFrame::Sunken);
+}
+
+void TreeView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) return event->accept();
+  QTreeView::mousePressEvent(event);
+}
+
+void TreeView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) return event->accept();
+  QTreeView::mouseReleaseEvent(event);
+}
+
+void TreeView::contextMenuEvent(QContextMenuEvent* event) {
+  if (!popup_) return;
+  QPoint at = event->globalPos();
+  // From the keyboard the menu opens at the selected row, where the user looks.
+  if (event->reason() == QContextMenuEvent::Keyboard) {
+    const QRect row = visualRect(currentIndex());
+    at = viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
+  }
+  popup_->exec(at);
+}
+
+}  // namespace valdren
