@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <memory>
+
+#include "support/GameFolder.h"
+#include "ScriptedPrompter.h"
+#include "app/MainFrame.h"
+
+namespace valdren::test {
+
+// A main window over a game folder of the test's own; the folder's files are written first.
+class MainFrameFixture : public testing::Test {
+ protected:
+  MainFrame& Open(std::string commandFile = {}) {
+    frame = std::make_unique<MainFrame>(std::move(commandFile), folder.Path(), prompter);
+    return *frame;
+  }
+  // Shows the window with a client area of the size (offscreen windows have no frame).
+  void Show(int width, int height) {
+    frame->show();
+    frame->resize(width, height + frame->menuBar()->sizeHint().height() +
+                             frame->statusBar()->sizeHint().height());
+    QApplication::processEvents();
+  }
+
+  // The object name of the popup menu that the action opens, or empty when none opens; the
+  // popup is closed at once.
+  static QString PopupOpenedBy(const std::function<void()>& action) {
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        opened = popup->objectName();
+        popup->close();
+      }
+    });
+    action();
+    QApplication::processEvents();
+    return opened;
+  }
+
+  GameFolder folder;
+  ScriptedPrompter prompter;
+  std::unique_ptr<MainFrame> frame;
+};
+
+}  // namespace valdren::test
