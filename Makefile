@@ -7,18 +7,24 @@ BENCH_BUILD ?= build-bench
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # Debian packages each goal needs.
-BUILD_PACKAGES := g++ make cmake ninja-build libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
+BUILD_PACKAGES := g++ make cmake ninja-build libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev \
+  qt6-base-dev qt6-svg-dev fonts-dejavu-core
+# The real-window test: an X server of its own, a small window manager, and tools to drive it.
+WINDOW_TEST_PACKAGES := xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
 BENCH_PACKAGES := libbenchmark-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 120
 
-.PHONY: all deps bench-deps fuzz-deps build test run asan-test bench fuzz clean
+.PHONY: all deps test-deps bench-deps fuzz-deps build test run asan-test bench fuzz screenshots install clean
 
 all: build
 
 deps:
 	@./tools/install-packages $(BUILD_PACKAGES)
+
+test-deps:
+	@./tools/install-packages $(BUILD_PACKAGES) $(WINDOW_TEST_PACKAGES)
 
 bench-deps:
 	@./tools/install-packages $(BUILD_PACKAGES) $(BENCH_PACKAGES)
@@ -32,20 +38,35 @@ $(BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+test: test-deps build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
 
-# The demo folder's summary, then what the catalog offers Germany in June 1941 (the other
-# nations, not expanded, are left out).
-run: build
-	$(BUILD)/src/valdren -C data/demo check
-	$(BUILD)/src/valdren -C data/demo catalog --date 6/41 --depth 3 Germany > $(BUILD)/demo-catalog.txt
-	@awk '/^  [^ ]/ { shown = ($$0 == "  Germany") } NR == 1 || shown' $(BUILD)/demo-catalog.txt
+# The editor on the demo game folder. Without a display, the tool shows the same database: the
+# demo folder's summary, then what the catalog offers Germany in June 1941 (the other nations,
+# not expanded, are left out).
+run: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target valdren-editor valdren
+	@if [ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+	  cd data/demo && exec $(abspath $(BUILD))/src/app/valdren-editor; \
+	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): showing the demo database with the valdren tool instead."; \
+	  $(BUILD)/src/valdren -C data/demo check && \
+	  $(BUILD)/src/valdren -C data/demo catalog --date 6/41 --depth 3 Germany > $(BUILD)/demo-catalog.txt && \
+	  awk '/^  [^ ]/ { shown = ($$0 == "  Germany") } NR == 1 || shown' $(BUILD)/demo-catalog.txt; \
+	fi
 
-asan-test: deps
+# The README's pictures, taken from the editor in a real window.
+screenshots: test-deps build
+	./tools/screenshots $(BUILD)
+
+install: build
+	cmake --install $(BUILD)
+
+asan-test: test-deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVALDREN_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --test-dir $(ASAN_BUILD) -j $(JOBS) --output-on-failure
 
 bench: bench-deps
@@ -55,7 +76,7 @@ bench: bench-deps
 
 fuzz: fuzz-deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	  -DVALDREN_TESTS=OFF -DVALDREN_FUZZ=ON
+	  -DVALDREN_TESTS=OFF -DVALDREN_EDITOR=OFF -DVALDREN_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	./tools/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 

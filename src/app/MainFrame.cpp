@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
+#include <QTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +23,7 @@
 #include "catalog/CatalogModel.h"
 #include "catalog/CatalogTexts.h"
 #include "oob/ErrorLog.h"
+#include "org/OrgFile.h"
 
 namespace valdren {
 
@@ -36,9 +39,9 @@ constexpr int kLastYear = 45;
 }  // namespace
 
 MainFrame::MainFrame(std::string commandFile, std::filesystem::path folder, Prompter& prompter)
-    : commandFile_(std::move(commandFile)),
+    : DocFrame(prompter),
+      commandFile_(std::move(commandFile)),
       folder_(std::move(folder)),
-      prompter_(prompter),
       catalogBoxes_(prompter) {
   setWindowTitle(Text(kTitle));
   setContextMenuPolicy(Qt::NoContextMenu);
@@ -55,7 +58,7 @@ MainFrame::MainFrame(std::string commandFile, std::filesystem::path folder, Prom
   FillCatalog();
   createdModel_ = new CreatedItemModel(organization_, database_, images_, this);
   createdTree_->setModel(createdModel_);
-  createdTree_->expand(createdModel_->RootIndex());
+  FillCreatedTree();
   names_.LoadAll(folder_);
   CreateMenus();
   help_ = new HelpWindow(this);
@@ -93,9 +96,21 @@ void MainFrame::CreateActions() {
   addAction(accelerator);
   connect(accelerator, &QAction::triggered, this, &MainFrame::ShowHelpContents);
 
+  // The platform's usual keys for the file commands; the menu texts stay as they are.
+  const std::pair<int, QKeySequence::StandardKey> keys[] = {
+      {kFileNew, QKeySequence::New},   {kFileOpen, QKeySequence::Open},
+      {kFileSave, QKeySequence::Save}, {kFileSaveAs, QKeySequence::SaveAs},
+      {kFileExit, QKeySequence::Quit}};
+  for (const auto& [id, key] : keys) Action(id)->setShortcuts(key);
+
+  connect(Action(kFileNew), &QAction::triggered, this, &MainFrame::OnFileNew);
+  connect(Action(kFileOpen), &QAction::triggered, this, &MainFrame::OnFileOpen);
+  connect(Action(kFileAppend), &QAction::triggered, this, &MainFrame::OnFileAppend);
+  connect(Action(kFileSave), &QAction::triggered, this, &MainFrame::OnFileSave);
+  connect(Action(kFileSaveAs), &QAction::triggered, this, &MainFrame::OnFileSaveAs);
+  connect(Action(kFileExit), &QAction::triggered, this, &MainFrame::OnFileExit);
   connect(Action(kHelpContents), &QAction::triggered, this, &MainFrame::ShowHelpContents);
   connect(Action(kAbout), &QAction::triggered, this, &MainFrame::ShowAbout);
-  connect(Action(kFileExit), &QAction::triggered, this, &QWidget::close);
 }
 
 // One pane that stretches over the whole bar; a command's prompt covers it while the pointer is
@@ -227,20 +242,143 @@ void MainFrame::ShowAbout() {
 }
 
 void MainFrame::OnCatalogExpanding(const QModelIndex& index, bool expanding) {
-  WaitCursor wait;
-  catalog_->OnCatalogExpanding(catalogModel_->RowOf(index), expanding);
+  {
+    WaitCursor wait;
+    catalog_->OnCatalogExpanding(catalogModel_->RowOf(index), expanding);
+  }
+  ReportSkippedMessages();
 }
 
 void MainFrame::OnMonthFilterChange() {
-  WaitCursor wait;
-  if (catalog_->OnMonthFilterChange(ToGameText(monthBox_->currentText())))
+  {
+    WaitCursor wait;
+    if (!catalog_->OnMonthFilterChange(ToGameText(monthBox_->currentText()))) return;
     organization_.month = catalog_->FilterDate().month;
+    SetModified(true);
+  }
+  ReportSkippedMessages();
 }
 
 void MainFrame::OnYearFilterChange() {
-  WaitCursor wait;
-  if (catalog_->OnYearFilterChange(ToGameText(yearBox_->currentText())))
+  {
+    WaitCursor wait;
+    if (!catalog_->OnYearFilterChange(ToGameText(yearBox_->currentText()))) return;
     organization_.year = catalog_->FilterDate().year;
+    SetModified(true);
+  }
+  ReportSkippedMessages();
+}
+
+void MainFrame::ReportSkippedMessages() {
+  if (const int skipped = catalogBoxes_.TakeSkipped())
+    statusBar()->showMessage(tr("%n catalog message(s) skipped", nullptr, skipped), 10000);
+}
+
+// ---- The document
+
+void MainFrame::ClearDocument() {
+  WaitCursor wait;
+  organization_.Clear();
+  RefreshViews();
+}
+
+OrgFileStatus MainFrame::ReadDocument(const std::filesystem::path& file) {
+  WaitCursor wait;
+  const OrgFileStatus status = LoadOrganization(organization_, file);
+  // A read that failed part way shows what it read.
+  if (status != OrgFileStatus::kUnableToOpen) RefreshViews();
+  return status;
+}
+
+OrgFileStatus MainFrame::WriteDocument(const std::filesystem::path& file) {
+  UpdateTitle();
+  WaitCursor wait;
+  return SaveOrganization(organization_, file);
+}
+
+void MainFrame::SetupOpenDialog(FileDialogSettings& settings) {
+  settings = {.filter = tr("Org Files (*.org)"),
+              .defaultExtension = QStringLiteral("org"),
+              .fileName = QStringLiteral("*.org"),
+              .fileMustExist = true};
+}
+
+void MainFrame::SetupSaveDialog(FileDialogSettings& settings) {
+  settings = {.filter = tr("Org Files (*.org)"),
+              .defaultExtension = QStringLiteral("org"),
+              .fileName = QStringLiteral("main.org"),
+              .fileMustExist = false,
+              .overwritePrompt = true};
+}
+
+void MainFrame::RefreshViews() {
+  // A date read from a file is not range checked: a box whose table lacks it shows nothing.
+  monthBox_->setCurrentIndex(organization_.month >= 1 && organization_.month <= 12
+                                 ? organization_.month - 1
+                                 : -1);
+  yearBox_->setCurrentIndex(organization_.year >= kFirstYear && organization_.year <= kLastYear
+                                ? organization_.year - kFirstYear
+                                : -1);
+  {
+    WaitCursor wait;
+    catalog_->SetFilterDate({organization_.month, organization_.year});
+  }
+  ReportSkippedMessages();
+  FillCreatedTree();
+  UpdateTitle();
+}
+
+void MainFrame::UpdateTitle() {
+  QString title = Text(kTitle);
+  if (!FileName().empty())
+    title += QStringLiteral(" - ") + QFile::decodeName(FileName().filename().native().c_str());
+  setWindowTitle(title);
+}
+
+void MainFrame::FillCreatedTree() {
+  createdModel_->Rebuild();
+  createdTree_->expand(createdModel_->RootIndex());
+  UpdateCommands();
+}
+
+// Another organization file's items at the end of this one, with ids of this one's counter; the
+// file name, the date and the catalog stay as they are.
+void MainFrame::OnFileAppend() {
+  const auto chosen = prompter_.OpenFile({.filter = tr("Org Files (*.org)"),
+                                          .defaultExtension = QStringLiteral("org"),
+                                          .fileName = QString(),
+                                          .fileMustExist = true});
+  if (!chosen) return;
+  OrgRoot appended;
+  // Whatever was read before a fault is appended, without a word.
+  if (LoadOrganization(appended, *chosen) == OrgFileStatus::kUnableToOpen) {
+    prompter_.Message(tr("Error opening file"), tr("Open Error"), MessageIcon::kNone,
+                      MessageButtons::kOk);
+    return;
+  }
+  organization_.AppendAll(appended.items);
+  FillCreatedTree();
+  SetModified(true);
+}
+
+void MainFrame::showEvent(QShowEvent* event) {
+  DocFrame::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  // Once the window is on the screen, so that its messages stand over it.
+  QTimer::singleShot(0, this, &MainFrame::OpenCommandFile);
+}
+
+void MainFrame::OpenCommandFile() {
+  if (commandFile_.empty()) return;
+  SetFileName(commandFile_);
+  const OrgFileStatus status = ReadDocument(FileName());
+  if (status == OrgFileStatus::kUnableToOpen)
+    prompter_.Message(tr("Error opening file"), tr("Open Error"), MessageIcon::kExclamation,
+                      MessageButtons::kOk);
+  else if (status != OrgFileStatus::kDone)
+    prompter_.Message(tr("Error reading map file"), tr("File Read Error"),
+                      MessageIcon::kExclamation, MessageButtons::kOk);
 }
 
 // The add commands need a template under the catalog's selection, the editing commands a created

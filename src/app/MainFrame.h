@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMainWindow>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -8,6 +7,7 @@
 #include <string>
 
 #include "app/CatalogBoxes.h"
+#include "app/DocFrame.h"
 #include "app/Images.h"
 #include "oob/NameLists.h"
 #include "oob/OobDatabase.h"
@@ -35,8 +35,9 @@ class TreeView;
 //
 // The window is made in the order the game's editor has always made it, so the database's
 // "Data Error" box appears before the window does, and the window then opens with whatever was
-// loaded. Every question it asks goes through the Prompter.
-class MainFrame : public QMainWindow {
+// loaded. Every question it asks goes through the Prompter. As a DocFrame, its document is the
+// organization.
+class MainFrame : public DocFrame {
   Q_OBJECT
 
  public:
@@ -65,9 +66,23 @@ class MainFrame : public QMainWindow {
 
   void ShowHelpContents();
   void ShowAbout();
+  void OnFileAppend();
+
+  // The window in step with a cleared or newly read organization: the filter boxes and the
+  // catalog take its date, the created tree is built anew, the title names the file.
+  void RefreshViews();
+  void UpdateTitle();
+  void FillCreatedTree();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+  void ClearDocument() override;
+  OrgFileStatus ReadDocument(const std::filesystem::path& file) override;
+  OrgFileStatus WriteDocument(const std::filesystem::path& file) override;
+  void SetupOpenDialog(FileDialogSettings& settings) override;
+  void SetupSaveDialog(FileDialogSettings& settings) override;
 
  private:
   void CreateActions();
@@ -80,14 +95,18 @@ class MainFrame : public QMainWindow {
   void CreateMenus();
   QMenu* PopupMenu(int id, std::span<const int> commands);
 
+  // The file named on the command line, once, when the window has first been shown.
+  void OpenCommandFile();
   void OnCatalogExpanding(const QModelIndex& index, bool expanding);
+  // After the catalog has shown its messages: how many the user chose to skip.
+  void ReportSkippedMessages();
   void OnMonthFilterChange();
   void OnYearFilterChange();
   void UpdateCommands();
 
   std::string commandFile_;
   std::filesystem::path folder_;
-  Prompter& prompter_;
+  bool shownOnce_ = false;
   OobDatabase database_;
   OrgRoot organization_;
   NameLists names_;

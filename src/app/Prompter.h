@@ -1,12 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
+#include <optional>
 
 namespace valdren {
 
 enum class MessageIcon { kNone, kExclamation, kQuestion, kInformation, kStop };
 enum class MessageButtons { kOk, kYesNo, kYesNoCancel };
 enum class MessageAnswer { kOk, kYes, kNo, kCancel };
+
+// What a file dialog starts with: its filter ("Org Files (*.org)"), the extension given to a
+// name typed without one, the name it shows first, and whether the file must exist (open) or an
+// existing one is replaced only after a question (save).
+struct FileDialogSettings {
+  QString filter;
+  QString defaultExtension;
+  QString fileName;
+  bool fileMustExist = false;
+  bool overwritePrompt = false;
+};
 
 // Every modal question the window asks goes through here: the editor answers with Qt's dialogs
 // (QtPrompter), the tests answer by script and record what was asked, so each flow of the window
@@ -18,8 +31,15 @@ class Prompter {
   // the close box answer Cancel where there is one, otherwise the only button).
   virtual MessageAnswer Message(const QString& text, const QString& caption, MessageIcon icon,
                                 MessageButtons buttons) = 0;
+  // A message box with OK alone and a check box of the given text; true when the box was checked.
+  virtual bool MessageWithCheckBox(const QString& text, const QString& caption,
+                                   const QString& checkBox) = 0;
   // The About box: the program's icon, its name and version, and what it is for.
   virtual void About(const QString& caption, const QString& text) = 0;
+  // The file dialogs, starting in the current folder and centred over the main window. The
+  // chosen file with its folder, or nothing when the dialog was cancelled.
+  virtual std::optional<std::filesystem::path> OpenFile(const FileDialogSettings& settings) = 0;
+  virtual std::optional<std::filesystem::path> SaveFile(const FileDialogSettings& settings) = 0;
 };
 
 }  // namespace valdren

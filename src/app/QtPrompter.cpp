@@ -1,5 +1,9 @@
 #include "app/QtPrompter.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace valdren {
@@ -53,6 +57,39 @@ MessageAnswer QtPrompter::Message(const QString& text, const QString& caption, M
                                   MessageButtons buttons) {
   QMessageBox box(BoxIcon(icon), caption, text, BoxButtons(buttons), owner_);
   return AnswerOf(box.exec());
+}
+
+bool QtPrompter::MessageWithCheckBox(const QString& text, const QString& caption,
+                                     const QString& checkBox) {
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner_);
+  auto* check = new QCheckBox(checkBox, &box);
+  box.setCheckBox(check);
+  box.exec();
+  return check->isChecked();
+}
+
+std::optional<std::filesystem::path> QtPrompter::OpenFile(const FileDialogSettings& settings) {
+  return RunFileDialog(settings, false);
+}
+
+std::optional<std::filesystem::path> QtPrompter::SaveFile(const FileDialogSettings& settings) {
+  return RunFileDialog(settings, true);
+}
+
+// Qt's own dialog, so that it looks and behaves the same everywhere and is centred over the
+// window; a name with a wildcard is the filter's business, not a name to show.
+std::optional<std::filesystem::path> QtPrompter::RunFileDialog(const FileDialogSettings& settings,
+                                                               bool save) {
+  QFileDialog dialog(owner_, QString(), QDir::currentPath(), settings.filter);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(settings.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.overwritePrompt);
+  dialog.setDefaultSuffix(settings.defaultExtension);
+  if (!settings.fileName.isEmpty() && !settings.fileName.contains(QLatin1Char('*')))
+    dialog.selectFile(settings.fileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().front()).toStdString());
 }
 
 void QtPrompter::About(const QString& caption, const QString& text) {

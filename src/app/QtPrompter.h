@@ -13,9 +13,16 @@ class QtPrompter : public Prompter {
 
   MessageAnswer Message(const QString& text, const QString& caption, MessageIcon icon,
                         MessageButtons buttons) override;
+  bool MessageWithCheckBox(const QString& text, const QString& caption,
+                           const QString& checkBox) override;
   void About(const QString& caption, const QString& text) override;
+  std::optional<std::filesystem::path> OpenFile(const FileDialogSettings& settings) override;
+  std::optional<std::filesystem::path> SaveFile(const FileDialogSettings& settings) override;
 
  private:
+  std::optional<std::filesystem::path> RunFileDialog(const FileDialogSettings& settings,
+                                                     bool save);
+
   QWidget* owner_ = nullptr;
 };
 

@@ -9,6 +9,9 @@ namespace valdren {
 class CatalogMessages {
  public:
   virtual ~CatalogMessages() = default;
+  // A run of count messages follows (the messages of one fill), so that a long run can be cut
+  // short by the one who reads it.
+  virtual void BeginMessages(int /*count*/) {}
   virtual void Show(std::string_view text, std::string_view caption) = 0;
 };
 

@@ -10,6 +10,12 @@ namespace valdren {
 
 namespace {
 
+class CountedMessages : public CatalogMessages {
+ public:
+  void Show(std::string_view, std::string_view) override { ++count; }
+  int count = 0;
+};
+
 constexpr int kSpaceShift = 56;
 constexpr int kGenerationShift = 32;
 constexpr std::uint32_t kGenerationMask = 0xFFFFFF;
@@ -258,10 +264,19 @@ void CatalogModel::FillNation(int nation) {
     state.listed[echelon] = std::move(listed[echelon]);
     if (observer_) observer_->EndInsertRows();
   }
-  // The rows are all in place before the first message, in the order of the templates.
-  for (const UnitTemplate* unit : state.templates)
+  // The rows are all in place before the first message. The messages are counted first, which
+  // costs little: only templates that can produce one are walked.
+  CountedMessages counted;
+  ReportMissing(nation, counted);
+  if (counted.count == 0) return;
+  messages_.BeginMessages(counted.count);
+  ReportMissing(nation, messages_);
+}
+
+void CatalogModel::ReportMissing(int nation, CatalogMessages& messages) {
+  for (const UnitTemplate* unit : nations_[nation].templates)
     if (const OrgTemplate* org = AsOrg(unit); org && org->InDateRange(date_.month, date_.year))
-      missing_.Report(*org, org->name.View(), messages_);
+      missing_.Report(*org, org->name.View(), messages);
 }
 
 void CatalogModel::EmptyNation(int nation) {

@@ -146,6 +146,8 @@ class CatalogModel {
   // Makes the children of a node; returns the slot of the first.
   std::uint32_t MakeChildren(int nation, std::uint32_t slot) const;
   void EmptyNation(int nation);
+  // Shows the messages of the nation's templates in range, in the order of the templates.
+  void ReportMissing(int nation, CatalogMessages& messages);
 
   const OobDatabase& database_;
   CatalogMessages& messages_;

@@ -10,38 +10,75 @@
 
 namespace valdren::test {
 
-// Answers the window's questions from a script and keeps what was asked, in order.
+// Answers the window's questions from a script and keeps what was asked, in order. Without a
+// scripted answer a box is answered OK (or Cancel where it has one), a check box is left
+// unchecked and a file dialog is cancelled.
 class ScriptedPrompter : public Prompter {
  public:
   struct Asked {
-    QString text;
-    QString caption;
-    MessageIcon icon;
-    MessageButtons buttons;
-    bool windowShown;  // whether any window was on the screen when it was asked
+    QString text;  // a file dialog's initial name
+    QString caption;  // "Open", "Save" for the file dialogs
+    MessageIcon icon = MessageIcon::kNone;
+    MessageButtons buttons = MessageButtons::kOk;
+    QString checkBox;
+    bool windowShown = false;  // whether any window was on the screen when it was asked
   };
 
   MessageAnswer Message(const QString& text, const QString& caption, MessageIcon icon,
                         MessageButtons buttons) override {
-    asked.push_back({text, caption, icon, buttons, AnyWindowShown()});
-    if (answers.empty()) return buttons == MessageButtons::kOk ? MessageAnswer::kOk
-                                                               : MessageAnswer::kCancel;
-    const MessageAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    asked.push_back({text, caption, icon, buttons, {}, AnyWindowShown()});
+    if (answers.empty())
+      return buttons == MessageButtons::kOk ? MessageAnswer::kOk : MessageAnswer::kCancel;
+    return Next(answers);
+  }
+  bool MessageWithCheckBox(const QString& text, const QString& caption,
+                           const QString& checkBox) override {
+    asked.push_back({text, caption, MessageIcon::kNone, MessageButtons::kOk, checkBox,
+                     AnyWindowShown()});
+    return checks.empty() ? false : Next(checks);
   }
   void About(const QString& caption, const QString& text) override {
-    asked.push_back({text, caption, MessageIcon::kInformation, MessageButtons::kOk, true});
+    asked.push_back({text, caption, MessageIcon::kInformation, MessageButtons::kOk, {}, true});
+  }
+  std::optional<std::filesystem::path> OpenFile(const FileDialogSettings& settings) override {
+    return File("Open", settings);
+  }
+  std::optional<std::filesystem::path> SaveFile(const FileDialogSettings& settings) override {
+    return File("Save", settings);
   }
 
+  // The captions of what was asked, in order.
+  QStringList Captions() const {
+    QStringList captions;
+    for (const Asked& question : asked) captions << question.caption;
+    return captions;
+  }
+
+  std::deque<MessageAnswer> answers;
+  std::deque<bool> checks;
+  std::deque<std::optional<std::filesystem::path>> files;
+  std::vector<Asked> asked;
+  std::vector<FileDialogSettings> dialogs;
+
+ private:
+  template <typename T>
+  static T Next(std::deque<T>& queue) {
+    T next = queue.front();
+    queue.pop_front();
+    return next;
+  }
+  std::optional<std::filesystem::path> File(const char* caption,
+                                            const FileDialogSettings& settings) {
+    asked.push_back({settings.fileName, caption, MessageIcon::kNone, MessageButtons::kOk, {},
+                     AnyWindowShown()});
+    dialogs.push_back(settings);
+    return files.empty() ? std::nullopt : Next(files);
+  }
   static bool AnyWindowShown() {
     const auto windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(),
                        [](const QWidget* window) { return window->isVisible(); });
   }
-
-  std::deque<MessageAnswer> answers;
-  std::vector<Asked> asked;
 };
 
 }  // namespace valdren::test

@@ -1,0 +1,93 @@
+#include "app/DocFrame.h"
+
+#include <QCloseEvent>
+
+#include "app/Prompter.h"
+
+namespace valdren {
+
+DocFrame::DocFrame(Prompter& prompter) : prompter_(prompter) {}
+
+bool DocFrame::SaveModified() {
+  if (!modified_) return true;
+  const MessageAnswer answer =
+      prompter_.Message(tr("Do you want to save the current file?"), tr("File Has Changed"),
+                        MessageIcon::kQuestion, MessageButtons::kYesNoCancel);
+  switch (answer) {
+    case MessageAnswer::kYes:
+      // An unnamed document asks for a name; a cancelled or failed save stops the caller.
+      OnFileSave();
+      return !modified_;
+    case MessageAnswer::kNo:
+      modified_ = false;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void DocFrame::OnFileNew() {
+  if (!SaveModified()) return;
+  fileName_.clear();
+  modified_ = false;
+  ClearDocument();
+}
+
+void DocFrame::OnFileOpen() {
+  if (!SaveModified()) return;
+  FileDialogSettings settings;
+  SetupOpenDialog(settings);
+  const auto chosen = prompter_.OpenFile(settings);
+  if (!chosen) return;
+  fileName_ = *chosen;
+  OpenDocumentFile();
+}
+
+void DocFrame::OnFileSave() {
+  if (fileName_.empty())
+    OnFileSaveAs();
+  else
+    SaveDocumentFile();
+}
+
+void DocFrame::OnFileSaveAs() {
+  FileDialogSettings settings;
+  SetupSaveDialog(settings);
+  const auto chosen = prompter_.SaveFile(settings);
+  if (!chosen) return;
+  fileName_ = *chosen;
+  SaveDocumentFile();
+}
+
+void DocFrame::OnFileExit() { close(); }
+
+void DocFrame::closeEvent(QCloseEvent* event) {
+  if (SaveModified())
+    event->accept();
+  else
+    event->ignore();
+}
+
+void DocFrame::OpenDocumentFile() {
+  const OrgFileStatus status = ReadDocument(fileName_);
+  if (status == OrgFileStatus::kDone)
+    modified_ = false;
+  else
+    FileError(status, tr("File Read Error"));
+}
+
+void DocFrame::SaveDocumentFile() {
+  const OrgFileStatus status = WriteDocument(fileName_);
+  if (status == OrgFileStatus::kDone)
+    modified_ = false;
+  else
+    FileError(status, tr("File Write Error"));
+}
+
+void DocFrame::FileError(OrgFileStatus status, const QString& caption) {
+  const std::string_view text = OrgFileMessage(status);
+  prompter_.Message(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+                    caption, MessageIcon::kExclamation, MessageButtons::kOk);
+}
+
+}  // namespace valdren

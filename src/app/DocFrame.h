@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QMainWindow>
+#include <filesystem>
+
+#include "org/OrgFile.h"
+
+namespace valdren {
+
+class Prompter;
+struct FileDialogSettings;
+
+// A main window that is its own document: it keeps the file's name and whether there are changes
+// not saved, runs the file commands New, Open, Save, Save As and Exit and the question whether to
+// save before changes are given up, and leaves what the document holds to the hooks a window
+// fills in. Closing the window in any way (Exit, the close box, the system menu) asks first.
+class DocFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit DocFrame(Prompter& prompter);
+
+  bool Modified() const { return modified_; }
+  void SetModified(bool modified) { modified_ = modified; }
+  // The file with its folder as the file dialog chose it, or as the command line named it;
+  // empty for a document that has none.
+  const std::filesystem::path& FileName() const { return fileName_; }
+  void SetFileName(std::filesystem::path fileName) { fileName_ = std::move(fileName); }
+
+  // "Do you want to save the current file?" when there are changes: true means go on.
+  bool SaveModified();
+
+  void OnFileNew();
+  void OnFileOpen();
+  void OnFileSave();
+  void OnFileSaveAs();
+  void OnFileExit();
+
+ protected:
+  virtual void ClearDocument() = 0;
+  // Reads the file into the document, or says why not; what was read before a failure stays.
+  virtual OrgFileStatus ReadDocument(const std::filesystem::path& file) = 0;
+  virtual OrgFileStatus WriteDocument(const std::filesystem::path& file) = 0;
+  virtual void SetupOpenDialog(FileDialogSettings& settings) = 0;
+  virtual void SetupSaveDialog(FileDialogSettings& settings) = 0;
+
+  void closeEvent(QCloseEvent* event) override;
+
+  Prompter& prompter_;
+
+ private:
+  void OpenDocumentFile();
+  void SaveDocumentFile();
+  // A file error in a box of its own, with the exclamation icon.
+  void FileError(OrgFileStatus status, const QString& caption);
+
+  bool modified_ = false;
+  std::filesystem::path fileName_;
+};
+
+}  // namespace valdren
