@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
+#include <filesystem>
 #include <memory>
 
 #include "support/GameFolder.h"
@@ -19,6 +22,14 @@ class MainFrameFixture : public testing::Test {
     frame = std::make_unique<MainFrame>(std::move(commandFile), folder.Path(), prompter);
     return *frame;
   }
+  // The demo game folder's files in the test's folder.
+  void CopyDemo() {
+    std::filesystem::copy(VALDREN_DEMO, folder.Path(),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+  }
+  std::filesystem::path PathOf(std::string_view name) const { return folder.Path() / name; }
+
   // Shows the window with a client area of the size (offscreen windows have no frame).
   void Show(int width, int height) {
     frame->show();
