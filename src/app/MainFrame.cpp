@@ -271,7 +271,9 @@ void MainFrame::OnYearFilterChange() {
 
 void MainFrame::ReportSkippedMessages() {
   if (const int skipped = catalogBoxes_.TakeSkipped())
-    statusBar()->showMessage(tr("%n catalog message(s) skipped", nullptr, skipped), 10000);
+    statusBar()->showMessage(skipped == 1 ? tr("1 catalog message skipped")
+                                          : tr("%1 catalog messages skipped").arg(skipped),
+                             10000);
 }
 
 // ---- The document

@@ -13,6 +13,9 @@
 #include "ScriptedPrompter.h"
 #include "app/MainFrame.h"
 
+// Texts in the tests' failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace valdren::test {
 
 // A main window over a game folder of the test's own; the folder's files are written first.
