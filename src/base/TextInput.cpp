@@ -11,7 +11,8 @@ namespace {
 // before a line feed goes. One pass, no second buffer: database files run to megabytes. Returns
 // the text's new size.
 std::size_t ToTextMode(char* text, std::size_t size) {
-  size = std::find(text, text + size, '\x1a') - text;
+  // string_view's search of one byte is memchr, many times faster than a loop on a long text.
+  size = std::min(std::string_view(text, size).find('\x1a'), size);
   const std::string_view view(text, size);
   std::size_t out = view.find("\r\n");
   if (out == std::string_view::npos) return size;
