@@ -38,7 +38,7 @@ Arena::~Arena() {
     Block* const block = last_;
     last_ = block->previous;
     ASAN_UNPOISON_MEMORY_REGION(block, block->size);
-    ::operator delete(block, block->size);
+    ::operator delete(block);
   }
 }
 
