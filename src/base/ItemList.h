@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <iterator>
 #include <memory>
+#include <memory_resource>
+#include <new>
 #include <utility>
 
 namespace valdren {
@@ -29,7 +31,9 @@ enum class Ownership { Borrowed, Owned };
 
 // A doubly linked list of item pointers. The list always owns its nodes; an Owned list also owns
 // its items, takes them as unique_ptr and destroys them with itself, while a Borrowed list only
-// refers to items that live elsewhere and can be copied (the copy shares the items).
+// refers to items that live elsewhere and can be copied (the copy shares the items). The nodes
+// come from the memory the list was made with (the heap unless told otherwise); the memory goes
+// with the nodes when a list is moved, and a copy takes its nodes from the heap.
 template <typename Node, Ownership kOwnership = Ownership::Borrowed>
 class BasicItemList {
  public:
@@ -37,6 +41,7 @@ class BasicItemList {
   static constexpr bool kOwns = kOwnership == Ownership::Owned;
 
   BasicItemList() = default;
+  explicit BasicItemList(std::pmr::memory_resource* memory) : memory_(memory) {}
   BasicItemList(const BasicItemList& other) requires(!kOwns) { CopyFrom(other); }
   BasicItemList& operator=(const BasicItemList& other) requires(!kOwns) {
     if (this != &other) {
@@ -102,7 +107,9 @@ class BasicItemList {
   }
 
   // Takes the node out of the list and frees it; the item is handed to the caller.
-  std::unique_ptr<Item> Take(Node* node) requires kOwns { return std::unique_ptr<Item>(Unlink(node)); }
+  std::unique_ptr<Item> Take(Node* node) requires kOwns {
+    return std::unique_ptr<Item>(Unlink(node));
+  }
   // Takes the node out of the list and frees it, destroying the item with it.
   void Remove(Node* node) requires kOwns { delete Unlink(node); }
   // Takes the node out of the list and frees it; the item stays where it lives.
@@ -119,7 +126,7 @@ class BasicItemList {
         head_->prev = node->prev;
     }
     Item* const item = node->item;
-    delete node;
+    FreeNode(node);
     --size_;
     return item;
   }
@@ -130,7 +137,7 @@ class BasicItemList {
       Node* const node = head_;
       head_ = node->next;
       if constexpr (kOwns) delete node->item;
-      delete node;
+      FreeNode(node);
     }
     size_ = 0;
   }
@@ -168,9 +175,13 @@ class BasicItemList {
 
  private:
   template <typename... Extra>
-  static Node* MakeNode(Item* item, Extra... extra) {
-    return new Node{item, extra..., nullptr, nullptr};
+  Node* MakeNode(Item* item, Extra... extra) {
+    return NewNode(Node{item, extra..., nullptr, nullptr});
   }
+  Node* NewNode(const Node& value) {
+    return new (memory_->allocate(sizeof(Node), alignof(Node))) Node(value);
+  }
+  void FreeNode(Node* node) { memory_->deallocate(node, sizeof(Node), alignof(Node)); }
 
   // Links a new node in front of before (at the end when before is null).
   Node* Link(Node* node, Node* before) {
@@ -198,7 +209,7 @@ class BasicItemList {
 
   void CopyFrom(const BasicItemList& other) {
     for (Node* node = other.head_; node; node = node->next) {
-      Node* const copy = new Node(*node);
+      Node* const copy = NewNode(*node);
       copy->next = copy->prev = nullptr;
       Link(copy, nullptr);
     }
@@ -207,10 +218,12 @@ class BasicItemList {
   void Swap(BasicItemList& other) noexcept {
     std::swap(head_, other.head_);
     std::swap(size_, other.size_);
+    std::swap(memory_, other.memory_);
   }
 
   Node* head_ = nullptr;
   std::size_t size_ = 0;
+  std::pmr::memory_resource* memory_ = std::pmr::new_delete_resource();
 };
 
 template <typename T>

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +14,20 @@ namespace valdren {
 // line counts without a line end. Every reader of the game's files takes its text from here.
 std::string TextMode(std::string_view bytes);
 
-// The file's text as above; nothing when the file cannot be opened for reading (it is missing,
-// unreadable or a folder). A file is never created.
+// Reads whole files as text, as above, each with one read into a buffer that the next file
+// reuses: the database is dozens of files of up to megabytes, read one after another.
+class TextFileReader {
+ public:
+  // The file's text, valid until the next read; nothing when the file cannot be opened for
+  // reading (it is missing, unreadable or a folder). A file is never created.
+  std::optional<std::string_view> Read(const std::filesystem::path& path);
+
+ private:
+  std::unique_ptr<char[]> buffer_;  // never zeroed: each read overwrites what it uses
+  std::size_t capacity_ = 0;
+};
+
+// The file's text as above, in a string of its own.
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
 
 }  // namespace valdren

@@ -1,9 +1,9 @@
 #include "oob/DatabaseLoader.h"
 
-#include <memory>
 #include <string>
 
 #include "base/Scanner.h"
+#include "base/TextInput.h"
 #include "oob/NumberedFiles.h"
 #include "oob/OobDatabase.h"
 #include "oob/OrgTemplate.h"
@@ -16,7 +16,7 @@ ErrorText LoadOobFile(OobDatabase& database, int echelon, std::string_view fileN
   Scanner file(text);
   int lineCounter = 0;
   while (!file.Failed()) {
-    auto unit = std::make_unique<OrgTemplate>(echelon);
+    ArenaPtr<OrgTemplate> unit = database.MakeOrgTemplate(echelon);
     if (ErrorText error = unit->ReadRecord(echelon, file, lineCounter, database, log)) {
       return "File " + std::string(fileName) + ": line " + std::to_string(lineCounter) + ": " +
              *error;
@@ -29,8 +29,8 @@ ErrorText LoadOobFile(OobDatabase& database, int echelon, std::string_view fileN
 }
 
 ErrorText LoadEchelonFiles(OobDatabase& database, int echelon, const std::filesystem::path& folder,
-                           ErrorLog& log) {
-  return LoadNumberedFiles(folder, EchelonStem(echelon), "oob",
+                           TextFileReader& reader, ErrorLog& log) {
+  return LoadNumberedFiles(folder, EchelonStem(echelon), "oob", reader,
                            [&](std::string_view fileName, std::string_view text) {
                              return LoadOobFile(database, echelon, fileName, text, log);
                            });
@@ -39,9 +39,10 @@ ErrorText LoadEchelonFiles(OobDatabase& database, int echelon, const std::filesy
 // References resolve only against what is loaded already, so platoons come first and each
 // echelon after the ones below it.
 ErrorText OobDatabase::LoadDatabase(const std::filesystem::path& folder, ErrorLog& log) {
-  if (ErrorText error = LoadPlatoons(*this, folder)) return error;
+  TextFileReader reader;
+  if (ErrorText error = LoadPlatoons(*this, folder, reader)) return error;
   for (int echelon = kCompany; echelon <= kArmy; ++echelon)
-    if (ErrorText error = LoadEchelonFiles(*this, echelon, folder, log)) return error;
+    if (ErrorText error = LoadEchelonFiles(*this, echelon, folder, reader, log)) return error;
   return std::nullopt;
 }
 

@@ -9,6 +9,7 @@ namespace valdren {
 
 class ErrorLog;
 class OobDatabase;
+class TextFileReader;
 
 // Reads every record of one .oob file's text (already in text mode) into the database as
 // templates of the echelon. A record without a reference number is dropped. The first broken
@@ -20,6 +21,6 @@ ErrorText LoadOobFile(OobDatabase& database, int echelon, std::string_view fileN
 // Loads the echelon's files from the folder: company00.oob to company19.oob, or company.oob
 // when none of them exists (and so on for each echelon). Returns the first error.
 ErrorText LoadEchelonFiles(OobDatabase& database, int echelon, const std::filesystem::path& folder,
-                           ErrorLog& log);
+                           TextFileReader& reader, ErrorLog& log);
 
 }  // namespace valdren

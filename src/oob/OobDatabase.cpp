@@ -1,5 +1,8 @@
 #include "oob/OobDatabase.h"
 
+#include "oob/OrgTemplate.h"
+#include "oob/PlatoonTemplate.h"
+
 #include <utility>
 
 namespace valdren {
@@ -33,16 +36,37 @@ const UnitTemplate* OobDatabase::Find(int echelon, std::uint32_t reference) cons
   return index.slots[index.SlotOf(reference)].unit;
 }
 
+OobDatabase::~OobDatabase() {
+  for (const TemplateList::Entry& entry : templates_) {
+    if (entry.inArena)
+      arena_.Delete(entry.item);
+    else
+      delete entry.item;
+  }
+}
+
+ArenaPtr<PlatoonTemplate> OobDatabase::MakePlatoon() {
+  return arena_.Make<PlatoonTemplate>();
+}
+
+ArenaPtr<OrgTemplate> OobDatabase::MakeOrgTemplate(int echelon) {
+  return arena_.Make<OrgTemplate>(echelon, &arena_);
+}
+
 void OobDatabase::Append(std::unique_ptr<UnitTemplate> unit) {
+  Add(unit.release(), false);
+}
+
+void OobDatabase::Add(UnitTemplate* unit, bool inArena) {
   EchelonIndex& index = index_[unit->echelon];
   if (2 * (index.indexed + 1) > index.slots.size()) index.Grow();
   Slot& slot = index.slots[index.SlotOf(unit->reference)];
   if (!slot.unit) {  // the first one wins
-    slot = {unit->reference, unit.get()};
+    slot = {unit->reference, unit};
     ++index.indexed;
   }
   ++counts_[unit->echelon];
-  templates_.Append(std::move(unit));
+  templates_.entries_.push_back({unit, inArena});
 }
 
 }  // namespace valdren

@@ -7,27 +7,65 @@
 #include <memory>
 #include <vector>
 
+#include "base/Arena.h"
 #include "base/ErrorText.h"
-#include "base/ItemList.h"
 #include "oob/Echelon.h"
 #include "oob/UnitTemplate.h"
 
 namespace valdren {
 
 class ErrorLog;
+class OrgTemplate;
+class PlatoonTemplate;
 
 // Every template of the game's database, owned, in load order: all platoons, then companies,
 // battalions and so on up to armies, each echelon in file order. The pair (echelon, reference)
 // names a template; when several share a pair, the one loaded first wins every lookup.
 class OobDatabase {
  public:
+  // The templates in load order, read as the nodes of a list: each entry's item is a template.
+  class TemplateList {
+   public:
+    struct Entry {
+      UnitTemplate* item;
+      bool inArena;  // made by the database in its arena, not adopted from the heap
+    };
+    using Iterator = std::vector<Entry>::const_iterator;
+
+    Iterator begin() const { return entries_.begin(); }
+    Iterator end() const { return entries_.end(); }
+    const Entry* First() const { return entries_.empty() ? nullptr : &entries_.front(); }
+    std::size_t Size() const { return entries_.size(); }
+    bool Empty() const { return entries_.empty(); }
+
+   private:
+    friend class OobDatabase;
+    std::vector<Entry> entries_;
+  };
+
+  OobDatabase() = default;
+  ~OobDatabase();
+  OobDatabase(const OobDatabase&) = delete;
+  OobDatabase& operator=(const OobDatabase&) = delete;
+
   // The first template loaded with this echelon and reference, or null (also for an echelon out
   // of range). An index lookup.
   const UnitTemplate* Find(int echelon, std::uint32_t reference) const;
 
+  // Takes a template made on the heap.
   void Append(std::unique_ptr<UnitTemplate> unit);
 
-  const OwningItemList<UnitTemplate>& Templates() const { return templates_; }
+  // A platoon or an organization template made in the arena, its groups and choice lists too:
+  // the loader makes every template this way, so loading makes a handful of allocations.
+  // Until it is appended, dropping it destroys it.
+  ArenaPtr<PlatoonTemplate> MakePlatoon();
+  ArenaPtr<OrgTemplate> MakeOrgTemplate(int echelon);
+  template <typename Unit>
+  void Append(ArenaPtr<Unit> unit) {
+    Add(unit.release(), true);
+  }
+
+  const TemplateList& Templates() const { return templates_; }
   std::size_t Count(int echelon) const { return counts_[echelon]; }
 
   // Loads the whole database from the folder: platoons first, then company to army. Returns
@@ -50,7 +88,11 @@ class OobDatabase {
     void Grow();
   };
 
-  OwningItemList<UnitTemplate> templates_;
+  void Add(UnitTemplate* unit, bool inArena);
+
+  // Declared first, so that it goes last: everything below may hold memory from it.
+  Arena arena_;
+  TemplateList templates_;
   std::array<EchelonIndex, kEchelonCount> index_;
   std::array<std::size_t, kEchelonCount> counts_{};
 };

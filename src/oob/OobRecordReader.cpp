@@ -1,6 +1,9 @@
 #include "oob/OobRecordReader.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
+#include <memory_resource>
 
 #include "base/Scanner.h"
 #include "base/String.h"
@@ -146,17 +149,30 @@ ErrorText OrgTemplate::ReadRecord(int echelon, Scanner& file, int& lineCounter,
   Scanner header(line);
   ReadHeader(*this, header, echelon);
 
-  bool lastPromotes = false;
+  // The groups are gathered on the stack first, so that the template's own vector is allocated
+  // once, at its size, where the template keeps its memory (an arena never gets back what a
+  // growing vector gives up). The choice lists take their nodes from there at once.
+  std::pmr::memory_resource* const memory = groups.get_allocator().resource();
+  constexpr std::size_t kGroupsOnStack = 16;
+  alignas(SubunitGroup) std::byte room[kGroupsOnStack * sizeof(SubunitGroup)];
+  std::pmr::monotonic_buffer_resource roomMemory(room, sizeof room);
+  std::pmr::vector<SubunitGroup> read(&roomMemory);
+  read.reserve(kGroupsOnStack);
+  ErrorText error;
   for (line = ReadLine(file, lineCounter, storage, log); !file.Failed() && !IsBlank(line);
        line = ReadLine(file, lineCounter, storage, log)) {
-    SubunitGroup group;
+    SubunitGroup& group = read.emplace_back(memory);
     Scanner in(line);
-    if (ErrorText error = ReadGroup(group, in, database)) return error;
-    lastPromotes = group.promotion;
+    error = ReadGroup(group, in, database);
+    if (error) {
+      read.pop_back();
+      break;
+    }
     CheckGroup(*this, group, log);
-    groups.push_back(std::move(group));
   }
-  if (lastPromotes) log.EndsInPromotion(*this);
+  groups.assign(std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+  if (error) return error;
+  if (!groups.empty() && groups.back().promotion) log.EndsInPromotion(*this);
   return std::nullopt;
 }
 

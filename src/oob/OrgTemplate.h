@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory_resource>
 #include <vector>
 
 #include "base/ErrorText.h"
@@ -12,10 +13,14 @@ class ErrorLog;
 class OobDatabase;
 class Scanner;
 
-// A template of echelon company to army: its suborganization groups in file order.
+// A template of echelon company to army: its suborganization groups in file order. The groups and
+// their choice lists take their memory from where the template was told (the database's arena
+// when the loader makes it, the heap otherwise).
 class OrgTemplate : public UnitTemplate {
  public:
-  explicit OrgTemplate(int echelon) : UnitTemplate(echelon) {}
+  explicit OrgTemplate(int echelon,
+                       std::pmr::memory_resource* memory = std::pmr::new_delete_resource())
+      : UnitTemplate(echelon), groups(memory) {}
 
   int Morale() const override { return morale; }
 
@@ -26,7 +31,7 @@ class OrgTemplate : public UnitTemplate {
                        ErrorLog& log);
 
   int morale = 6;
-  std::vector<SubunitGroup> groups;
+  std::pmr::vector<SubunitGroup> groups;
 };
 
 }  // namespace valdren

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 
 #include "base/Scanner.h"
+#include "base/TextInput.h"
 #include "oob/NumberedFiles.h"
 #include "oob/OobDatabase.h"
 #include "oob/PlatoonTemplate.h"
@@ -17,7 +19,7 @@ constexpr int kLastCode = 127;  // the shift takes it in although it is not prin
 constexpr int kPrintableCodes = 95;
 
 // Moves every code of 32..127 by delta places among the 95 printable codes.
-void Shift(std::string& line, int delta) {
+void Shift(std::span<char> line, int delta) {
   for (char& c : line) {
     const int code = static_cast<unsigned char>(c);
     if (code < kFirstCode || code > kLastCode) continue;
@@ -28,7 +30,7 @@ void Shift(std::string& line, int delta) {
 }
 
 // The shift of a line: its length, except that a line of exactly 95 characters moves by 96.
-int ShiftOf(const std::string& line) {
+int ShiftOf(std::span<const char> line) {
   const std::size_t length = line.size();
   return length == kPrintableCodes ? kPrintableCodes + 1
                                    : static_cast<int>(length % kPrintableCodes);
@@ -59,8 +61,12 @@ std::string ShiftFile(std::string_view bytes, void (*shift)(std::string&)) {
 
 }  // namespace
 
-void Unscramble(std::string& line) {
+void Unscramble(std::span<char> line) {
   Shift(line, -ShiftOf(line));
+}
+
+void Unscramble(std::string& line) {
+  Unscramble(std::span<char>(line));
 }
 
 void Scramble(std::string& line) {
@@ -96,7 +102,7 @@ ErrorText LoadPlatoonFile(OobDatabase& database, std::string_view fileName, std:
   Scanner file(text);
   int lineNumber = 1;
   while (!file.Failed() && !file.AtEnd()) {
-    auto platoon = std::make_unique<PlatoonTemplate>();
+    ArenaPtr<PlatoonTemplate> platoon = database.MakePlatoon();
     platoon->ReadPlatoon(file);
     if (file.Failed()) {
       return "File " + std::string(fileName) + ": line " + std::to_string(lineNumber) +
@@ -108,8 +114,9 @@ ErrorText LoadPlatoonFile(OobDatabase& database, std::string_view fileName, std:
   return std::nullopt;
 }
 
-ErrorText LoadPlatoons(OobDatabase& database, const std::filesystem::path& folder) {
-  return LoadNumberedFiles(folder, "platoon", "obx",
+ErrorText LoadPlatoons(OobDatabase& database, const std::filesystem::path& folder,
+                       TextFileReader& reader) {
+  return LoadNumberedFiles(folder, "platoon", "obx", reader,
                            [&database](std::string_view fileName, std::string_view text) {
                              return LoadPlatoonFile(database, fileName, text);
                            });

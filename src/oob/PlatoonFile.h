@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,9 +11,11 @@
 namespace valdren {
 
 class OobDatabase;
+class TextFileReader;
 
 // Loads platoon00.obx to platoon19.obx, or platoon.obx when none of them exists.
-ErrorText LoadPlatoons(OobDatabase& database, const std::filesystem::path& folder);
+ErrorText LoadPlatoons(OobDatabase& database, const std::filesystem::path& folder,
+                       TextFileReader& reader);
 
 // Reads every line of one platoon file's text (as TextMode gives it) into a platoon and appends
 // it, blank lines included. The file name only serves the error text.
@@ -21,6 +24,7 @@ ErrorText LoadPlatoonFile(OobDatabase& database, std::string_view fileName, std:
 // Platoon lines are stored scrambled: every code from 32 to 127 moves down by the line's length
 // (96 for a line of 95) among the 95 printable codes, wrapping from 32 to 126. Other bytes stay.
 void Unscramble(std::string& line);
+void Unscramble(std::span<char> line);
 // The inverse shift, for writing platoon files. Code 127 has no inverse: unscrambling folds it
 // onto a printable code.
 void Scramble(std::string& line);

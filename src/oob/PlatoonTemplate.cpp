@@ -1,6 +1,7 @@
 #include "oob/PlatoonTemplate.h"
 
-#include <string>
+#include <span>
+#include <string_view>
 
 #include "base/Scanner.h"
 #include "oob/PlatoonFile.h"
@@ -18,13 +19,16 @@ void ReadValues(Scanner& in, std::array<int, PlatoonTemplate::kValueCount>& valu
 }  // namespace
 
 Scanner& PlatoonTemplate::ReadPlatoon(Scanner& file) {
-  std::string line(file.ReadLine(String::kReadLimit));
+  // The line is unscrambled in a copy on the stack, long enough for any line the reader takes.
+  const std::string_view stored = file.ReadLine(String::kReadLimit);
   if (file.Failed()) return file;
-  Unscramble(line);
+  char line[String::kReadLimit];
+  const std::span<char> text(line, stored.copy(line, sizeof line));
+  Unscramble(text);
 
   // Every read below leaves its item alone when it fails, and the failure is sticky: a short
   // or broken line keeps the defaults from the item that failed on.
-  Scanner in(line);
+  Scanner in(std::string_view(text.data(), text.size()));
   char c = 0;
   in.NextNonBlank(c);  // the type prefix, whatever it is
   in.DropZeros();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory_resource>
+
 #include "base/ItemList.h"
 #include "base/String.h"
 #include "oob/DateRange.h"
@@ -15,6 +17,10 @@ using ChoiceList = WeightedItemList<const UnitTemplate>;
 // One slot of an organization: valid in its own date range, offering alternatives. A value:
 // copying a group copies its name and its choice list, never the templates the choices name.
 struct SubunitGroup : DateRange {
+  SubunitGroup() = default;
+  // The choice list's nodes come from the given memory.
+  explicit SubunitGroup(std::pmr::memory_resource* memory) : choices(memory) {}
+
   String name;
   bool promotion = false;  // the line carried "+"
   ChoiceList choices;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "support/GameFolder.h"
@@ -33,6 +34,27 @@ TEST(ReadTextFile, ReadsAFileInTextModeAndNothingElse) {
   EXPECT_EQ(ReadTextFile(folder.Path() / "folder.oob"), std::nullopt);
   EXPECT_EQ(ReadTextFile(folder.Path() / "missing.oob"), std::nullopt);
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing.oob"));  // never created
+}
+
+// One reader goes through the database's files: whatever an earlier, longer file left in its
+// buffer must never show in a later text.
+TEST(TextFileReader, GivesEachFileItsOwnTextWhateverWasReadBefore) {
+  test::GameFolder folder;
+  const std::string longLine(200'000, 'x');
+  folder.Write("long.oob", longLine + "\r\n" + longLine);
+  folder.Write("short.oob", "a\r\nb\x1a c");
+  folder.Write("empty.oob", "");
+  const struct {
+    std::string name;
+    std::optional<std::string> text;
+  } reads[] = {{"short.oob", "a\nb"}, {"long.oob", longLine + "\n" + longLine},
+               {"short.oob", "a\nb"}, {"missing.oob", std::nullopt},
+               {"empty.oob", ""},     {"long.oob", longLine + "\n" + longLine}};
+  TextFileReader reader;
+  for (const auto& read : reads) {
+    const auto text = reader.Read(folder.Path() / read.name);
+    EXPECT_EQ(text ? std::optional<std::string>(*text) : std::nullopt, read.text) << read.name;
+  }
 }
 
 }  // namespace
