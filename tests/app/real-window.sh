@@ -3,7 +3,7 @@
 # manager, in a copy of the demo game folder. It waits for the main window, checks that it is
 # maximised, takes screenshots into OUTDIR, closes the window as its close box does and checks
 # that the editor ends with status 0.
-#   real-window.sh EDITOR DEMO_FOLDER OUTDIR
+#   real-window.sh EDITOR DEMO_FOLDER OUTDIR [EDITOR_ARGUMENTS...]
 set -u
 editor=$1 demo=$2 outdir=$3
 title="Valdren Organization Editor"
@@ -28,6 +28,7 @@ cd "$work" || exit 1
 
 openbox >/dev/null 2>&1 &
 sleep 1
+shift 3
 "$editor" "$@" >"$work/editor.log" 2>&1 &
 pid=$!
 
@@ -45,6 +46,13 @@ case "$state" in
   *) fail "the window is not maximised: $state" ;;
 esac
 import -window root "$outdir/main-window.png" || fail "no screenshot"
+
+# A user's first steps, by keyboard after a click into each tree: Germany expanded in the
+# catalog, the first division and its staff expanded in the organization.
+xdotool mousemove 300 600 click 1 key Home Down Down Right
+xdotool mousemove 900 600 click 1 key Home Down Right Down Down Right
+sleep 0.5
+import -window root "$outdir/organization.png" || fail "no screenshot"
 
 wmctrl -c "$title" || fail "the window manager could not close the window"
 for _ in $(seq 100); do
