@@ -15,69 +15,95 @@ bool IsFirst(const Siblings& list, const ItemNode<OrgItem>* node) {
 
 }  // namespace
 
-void OrgRoot::MoveUp(OrgItem& item) {
+OrgPlace OrgRoot::PlaceOf(const OrgItem& item) const {
+  const Siblings& list = item.parent ? item.parent->children : items;
+  int index = 0;
+  for (const auto& node : list) {
+    if (node.item == &item) break;
+    ++index;
+  }
+  return {item.parent, index};
+}
+
+// Places count in the list with the item taken out: the last place of its own list is
+// size - 1.
+OrgPlace OrgRoot::MoveUpPlace(const OrgItem& item) const {
+  const OrgPlace place = PlaceOf(item);
+  const int last = static_cast<int>(SiblingsOf(item).Size()) - 1;
+  return {place.parent, place.index == 0 ? last : place.index - 1};
+}
+
+OrgPlace OrgRoot::MoveDownPlace(const OrgItem& item) const {
+  const OrgPlace place = PlaceOf(item);
+  const int last = static_cast<int>(SiblingsOf(item).Size()) - 1;
+  return {place.parent, place.index == last ? 0 : place.index + 1};
+}
+
+OrgPlace OrgRoot::MoveToTopPlace(const OrgItem& item) const { return {item.parent, 0}; }
+
+OrgPlace OrgRoot::MoveToBottomPlace(const OrgItem& item) const {
+  return {item.parent, static_cast<int>(SiblingsOf(item).Size()) - 1};
+}
+
+std::optional<OrgPlace> OrgRoot::RaisePlace(const OrgItem& item) const {
+  OrgGroup* const parent = item.parent;
+  if (!parent) return std::nullopt;
+  OrgGroup* const grandparent = parent->parent;
+  return OrgPlace{grandparent,
+                  static_cast<int>((grandparent ? grandparent->children : items).Size())};
+}
+
+std::optional<OrgPlace> OrgRoot::LowerPlace(const OrgItem& item) const {
+  const Siblings& list = SiblingsOf(item);
+  const ItemNode<OrgItem>* const node = list.Find(const_cast<OrgItem*>(&item));
+  if (!node || IsFirst(list, node)) return std::nullopt;
+  OrgItem& previous = *node->prev->item;
+  OrgGroup* const target = previous.AsGroup();
+  if (!target || previous.echelon <= item.echelon) return std::nullopt;
+  if (IsAxis(previous.Nation()) != IsAxis(item.Nation())) return std::nullopt;
+  return OrgPlace{target, static_cast<int>(target->children.Size())};
+}
+
+std::unique_ptr<OrgItem> OrgRoot::Detach(OrgItem& item) {
   Siblings& list = SiblingsOf(item);
   ItemNode<OrgItem>* const node = list.Find(&item);
-  if (!node) return;
-  if (IsFirst(list, node)) {
-    list.Append(list.Take(node));
-    return;
-  }
-  ItemNode<OrgItem>* const before = node->prev;
-  list.InsertBefore(before, list.Take(node));
+  return node ? list.Take(node) : nullptr;
 }
 
-void OrgRoot::MoveDown(OrgItem& item) {
-  Siblings& list = SiblingsOf(item);
-  ItemNode<OrgItem>* const node = list.Find(&item);
-  if (!node) return;
-  ItemNode<OrgItem>* const after = node->next;
-  if (!after) {
-    list.Prepend(list.Take(node));
-    return;
-  }
-  list.InsertAfter(after, list.Take(node));
+OrgItem& OrgRoot::Attach(std::unique_ptr<OrgItem> item, OrgPlace place) {
+  Siblings& list = place.parent ? place.parent->children : items;
+  item->parent = place.parent;
+  ItemNode<OrgItem>* before = list.First();
+  for (int i = 0; before && i < place.index; ++i) before = before->next;
+  OrgItem& attached = *item;
+  if (before)
+    list.InsertBefore(before, std::move(item));
+  else
+    list.Append(std::move(item));
+  return attached;
 }
 
-void OrgRoot::MoveToTop(OrgItem& item) {
-  Siblings& list = SiblingsOf(item);
-  if (ItemNode<OrgItem>* const node = list.Find(&item)) list.Prepend(list.Take(node));
+void OrgRoot::MoveTo(OrgItem& item, OrgPlace place) {
+  if (std::unique_ptr<OrgItem> moved = Detach(item)) Attach(std::move(moved), place);
 }
 
-void OrgRoot::MoveToBottom(OrgItem& item) {
-  Siblings& list = SiblingsOf(item);
-  if (ItemNode<OrgItem>* const node = list.Find(&item)) list.Append(list.Take(node));
-}
+void OrgRoot::MoveUp(OrgItem& item) { MoveTo(item, MoveUpPlace(item)); }
+void OrgRoot::MoveDown(OrgItem& item) { MoveTo(item, MoveDownPlace(item)); }
+void OrgRoot::MoveToTop(OrgItem& item) { MoveTo(item, MoveToTopPlace(item)); }
+void OrgRoot::MoveToBottom(OrgItem& item) { MoveTo(item, MoveToBottomPlace(item)); }
 
-void OrgRoot::Remove(OrgItem& item) {
-  Siblings& list = SiblingsOf(item);
-  if (ItemNode<OrgItem>* const node = list.Find(&item)) list.Remove(node);
-}
+void OrgRoot::Remove(OrgItem& item) { Detach(item); }
 
 bool OrgRoot::Raise(OrgItem& item) {
-  OrgGroup* const parent = item.parent;
-  if (!parent) return false;
-  ItemNode<OrgItem>* const node = parent->children.Find(&item);
-  if (!node) return false;
-  std::unique_ptr<OrgItem> moved = parent->children.Take(node);
-  OrgGroup* const grandparent = parent->parent;
-  moved->parent = grandparent;
-  (grandparent ? grandparent->children : items).Append(std::move(moved));
-  return true;
+  const std::optional<OrgPlace> place = RaisePlace(item);
+  if (place) MoveTo(item, *place);
+  return place.has_value();
 }
 
 bool OrgRoot::Lower(OrgItem& item) {
-  Siblings& list = SiblingsOf(item);
-  ItemNode<OrgItem>* const node = list.Find(&item);
-  if (!node || IsFirst(list, node)) return false;
-  OrgItem& previous = *node->prev->item;
-  OrgGroup* const target = previous.AsGroup();
-  if (!target || previous.echelon <= item.echelon) return false;
-  if (IsAxis(previous.Nation()) != IsAxis(item.Nation())) return false;
-  std::unique_ptr<OrgItem> moved = list.Take(node);
-  moved->parent = target;
-  target->children.Append(std::move(moved));
-  return true;
+  const std::optional<OrgPlace> place = LowerPlace(item);
+  if (place) MoveTo(item, *place);
+  return place.has_value();
 }
 
 }  // namespace valdren

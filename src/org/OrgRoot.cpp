@@ -62,4 +62,8 @@ OwningItemList<OrgItem>& OrgRoot::SiblingsOf(const OrgItem& item) {
   return item.parent ? item.parent->children : items;
 }
 
+const OwningItemList<OrgItem>& OrgRoot::SiblingsOf(const OrgItem& item) const {
+  return item.parent ? item.parent->children : items;
+}
+
 }  // namespace valdren

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <ostream>
 
 #include "base/ItemList.h"
@@ -9,6 +11,14 @@
 namespace valdren {
 
 class Scanner;
+
+// Where an item stands: in its parent group's children (the top level for null), at the index
+// it has there.
+struct OrgPlace {
+  OrgGroup* parent = nullptr;
+  int index = 0;
+  bool operator==(const OrgPlace&) const = default;
+};
 
 // The user's organization: the top-level created items, the date the catalog filter shows, and
 // the counter that gives every item its id.
@@ -35,6 +45,24 @@ class OrgRoot {
 
   // The list that holds the item: its parent's children, or the top level.
   OwningItemList<OrgItem>& SiblingsOf(const OrgItem& item);
+  const OwningItemList<OrgItem>& SiblingsOf(const OrgItem& item) const;
+
+  // Where the item stands now, and where each list edit puts it: places counted in the list
+  // with the item taken out, so Attach(Detach(item), place) is the edit. Raise and lower have
+  // no place when the edit is refused.
+  OrgPlace PlaceOf(const OrgItem& item) const;
+  OrgPlace MoveUpPlace(const OrgItem& item) const;
+  OrgPlace MoveDownPlace(const OrgItem& item) const;
+  OrgPlace MoveToTopPlace(const OrgItem& item) const;
+  OrgPlace MoveToBottomPlace(const OrgItem& item) const;
+  std::optional<OrgPlace> RaisePlace(const OrgItem& item) const;
+  std::optional<OrgPlace> LowerPlace(const OrgItem& item) const;
+
+  // Takes the item with its subtree out of its list, ids and all, or null when it is in none.
+  std::unique_ptr<OrgItem> Detach(OrgItem& item);
+  // Puts an item taken out back at the place (the end when the index is past it).
+  OrgItem& Attach(std::unique_ptr<OrgItem> item, OrgPlace place);
+  void MoveTo(OrgItem& item, OrgPlace place);
 
   // List edits on the item's siblings. Moving up the first item sends it to the end, moving
   // down the last sends it to the front.
