@@ -30,7 +30,7 @@ void SetDialogSize(QDialog& dialog, int width, int height);
 // Puts a control of the dialog at its place, in units of the dialog's font.
 void PlaceControl(QDialog& dialog, QWidget& control, const DialogRect& rect);
 
-// A push button with the given id; the first one of a dialog made with isDefault answers Enter.
+// A push button with the given id; the default one is what Enter presses.
 QPushButton* AddButton(QDialog& dialog, int id, const QString& text, const DialogRect& rect,
                        bool isDefault = false);
 // A static text; an id of 0 leaves it without one (the texts that never change).
