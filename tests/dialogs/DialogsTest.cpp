@@ -1,0 +1,452 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs/ChoiceDialog.h"
+#include "dialogs/CommandDialog.h"
+#include "dialogs/DescDialog.h"
+#include "dialogs/MoraleDialog.h"
+#include "oob/OrgTemplate.h"
+
+namespace valdren {
+namespace {
+
+template <typename Control = QWidget>
+Control* Find(const QDialog& dialog, int id) {
+  auto* control = dialog.findChild<Control*>(QString::number(id));
+  EXPECT_NE(control, nullptr) << "control " << id;
+  return control;
+}
+
+// Runs the dialog modally and does what a user would once it is the active window; the act must
+// end it. A dialog still open after a few seconds fails the test instead of hanging it.
+int RunWhile(QDialog& dialog, const std::function<void()>& act) {
+  QTimer::singleShot(0, &dialog, [&dialog, &act] {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    act();
+  });
+  QTimer::singleShot(5000, &dialog, [&dialog] {
+    ADD_FAILURE() << dialog.windowTitle().toStdString() << " was not closed";
+    dialog.reject();
+  });
+  return dialog.exec();
+}
+
+// The four ways a dialog ends, and the result each gives.
+enum class Close { kOk, kCancel, kEscape, kCloseBox };
+
+void CloseBy(QDialog& dialog, Close how) {
+  switch (how) {
+    case Close::kOk:
+      QTest::mouseClick(Find<QPushButton>(dialog, 1), Qt::LeftButton);
+      break;
+    case Close::kCancel:
+      QTest::mouseClick(Find<QPushButton>(dialog, 2), Qt::LeftButton);
+      break;
+    case Close::kEscape:
+      QTest::keyClick(&dialog, Qt::Key_Escape);
+      break;
+    case Close::kCloseBox:
+      dialog.close();
+      break;
+  }
+}
+
+int ResultOf(Close how) {
+  return how == Close::kOk ? QDialog::Accepted : QDialog::Rejected;
+}
+
+// The ids of the controls that take the focus with Tab, in the order Tab visits them.
+QStringList TabOrder(QDialog& dialog) {
+  QStringList ids;
+  for (QWidget* widget = dialog.nextInFocusChain(); widget != &dialog;
+       widget = widget->nextInFocusChain())
+    if (widget->focusPolicy() & Qt::TabFocus) ids << widget->objectName();
+  return ids;
+}
+
+class DialogsTest : public testing::Test {
+ protected:
+  std::unique_ptr<RatingDialog> MakeRating(bool morale) {
+    if (morale) return std::make_unique<MoraleDialog>(&owner);
+    return std::make_unique<CommandDialog>(&owner);
+  }
+
+  // A help function that records the keywords it is asked for.
+  std::function<void(const QString&)> RecordHelp() {
+    return [this](const QString& keyword) { helpAsked << keyword; };
+  }
+
+  QWidget owner;
+  QStringList helpAsked;
+};
+
+// --- Layout: texts, ids, places and sizes in dialog units of the dialog's own font.
+
+struct Placed {
+  int id;  // 0: the rating dialogs' prompt, which has none
+  QString text;
+  DialogRect rect;
+};
+
+struct LayoutCase {
+  const char* name;
+  const char* caption;
+  int width;
+  int height;
+  std::vector<Placed> controls;
+  QStringList tabOrder;
+};
+
+std::unique_ptr<QDialog> MakeNamed(const std::string& name, QWidget* owner) {
+  if (name == "MoraleDialog") return std::make_unique<MoraleDialog>(owner);
+  if (name == "CommandDialog") return std::make_unique<CommandDialog>(owner);
+  if (name == "DescDialog") return std::make_unique<DescDialog>(owner, [](const QString&) {});
+  return std::make_unique<ChoiceDialog>(owner, [](const QString&) {});
+}
+
+QWidget* ControlOf(const QDialog& dialog, int id) {
+  return id == 0 ? dialog.findChild<QLabel*>() : Find(dialog, id);
+}
+
+QString TextOf(const QWidget* control) {
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  return {};
+}
+
+TEST_F(DialogsTest, EachDialogKeepsItsLayoutInDialogUnits) {
+  const QStringList ratingTail = {"110", "109", "108", "107", "106",
+                                  "105", "104", "103", "102", "101"};
+  const std::vector<LayoutCase> cases = {
+      {"MoraleDialog",
+       "Morale Dialog",
+       259,
+       58,
+       {{1, "OK", {53, 36, 50, 14}},
+        {2, "Cancel", {155, 35, 50, 14}},
+        {0, "Select new morale value", {5, 7, 78, 8}},
+        {110, "10", {4, 19, 24, 10}},
+        {109, "9", {30, 19, 20, 10}},
+        {106, "6", {108, 19, 20, 10}},
+        {102, "2", {210, 19, 20, 10}},
+        {101, "1", {234, 19, 20, 10}}},
+       QStringList{"1", "2"} + ratingTail},
+      {"CommandDialog",
+       "Command Dialog",
+       135,
+       52,
+       {{1, "OK", {7, 34, 50, 14}},
+        {2, "Cancel", {77, 34, 50, 14}},
+        {0, "Select new command value", {4, 4, 98, 8}},
+        {105, "5", {4, 18, 20, 10}},
+        {103, "3", {54, 18, 20, 10}},
+        {101, "1", {104, 18, 20, 10}}},
+       {"1", "2", "105", "104", "103", "102", "101"}},
+      {"DescDialog",
+       "Description Dialog",
+       186,
+       66,
+       {{102, "", {7, 22, 172, 14}},
+        {1, "OK", {37, 45, 50, 14}},
+        {9, "Help", {97, 45, 50, 14}},
+        {101, "Enter description for: ", {7, 7, 172, 8}}},
+       {"102", "1", "9"}},
+      {"ChoiceDialog",
+       "Choice Dialog",
+       186,
+       142,
+       {{1, "OK", {27, 121, 50, 14}},
+        {9, "Help", {108, 121, 50, 14}},
+        {101, "", {7, 7, 172, 8}},
+        {102, "", {7, 21, 172, 8}},
+        {103, "", {7, 38, 172, 73}}},
+       {"1", "9", "103"}},
+  };
+  for (const LayoutCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto dialog = MakeNamed(c.name, &owner);
+    EXPECT_EQ(dialog->objectName(), c.name);
+    EXPECT_EQ(dialog->windowTitle(), c.caption);
+    const QFontMetrics metrics(dialog->font());
+    const int across = metrics.averageCharWidth();
+    const int down = metrics.height();
+    EXPECT_EQ(dialog->size(), QSize(c.width * across / 4, c.height * down / 8));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    for (const Placed& placed : c.controls) {
+      SCOPED_TRACE(placed.id);
+      const QWidget* control = ControlOf(*dialog, placed.id);
+      ASSERT_NE(control, nullptr);
+      EXPECT_EQ(TextOf(control), placed.text);
+      const DialogRect& r = placed.rect;
+      EXPECT_EQ(control->geometry(),
+                QRect(r.x * across / 4, r.y * down / 8, r.width * across / 4, r.height * down / 8));
+    }
+    // Also says that the dialogs without Cancel have no button 2.
+    EXPECT_EQ(TabOrder(*dialog), c.tabOrder);
+    EXPECT_TRUE(Find<QPushButton>(*dialog, 1)->isDefault());
+  }
+}
+
+// --- The rating dialogs.
+
+struct PresetCase {
+  bool morale;
+  int preset;
+  int shown;  // the value of the one checked button, and what OK reads back
+};
+
+TEST_F(DialogsTest, PresetChecksItsButtonOrTheNearest) {
+  const PresetCase cases[] = {
+      {true, 7, 7},  {true, 1, 1},  {true, 10, 10}, {true, 0, 1},  {true, 12, 10}, {true, -4, 1},
+      {false, 0, 1}, {false, 3, 3}, {false, 5, 5},  {false, 9, 5}, {false, -1, 1},
+  };
+  for (const PresetCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.morale ? "morale " : "command ") << c.preset);
+    const auto dialog = MakeRating(c.morale);
+    dialog->SetValue(c.preset);
+    QStringList checked;
+    const int result = RunWhile(*dialog, [&] {
+      for (const QRadioButton* radio : dialog->findChildren<QRadioButton*>())
+        if (radio->isChecked()) checked << radio->text();
+      CloseBy(*dialog, Close::kOk);
+    });
+    EXPECT_EQ(checked, QStringList{QString::number(c.shown)});
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialog->Value(), c.shown);
+  }
+}
+
+TEST_F(DialogsTest, CommandStartsAtOne) {
+  CommandDialog dialog(&owner);
+  EXPECT_EQ(RunWhile(dialog, [&] { CloseBy(dialog, Close::kOk); }), QDialog::Accepted);
+  EXPECT_EQ(dialog.Value(), 1);
+}
+
+TEST_F(DialogsTest, RatingIsReadBackHoweverTheDialogCloses) {
+  for (const bool morale : {true, false}) {
+    for (const Close how : {Close::kOk, Close::kCancel, Close::kEscape, Close::kCloseBox}) {
+      SCOPED_TRACE(testing::Message() << (morale ? "morale " : "command ") << int(how));
+      const auto dialog = MakeRating(morale);
+      dialog->SetValue(2);
+      const int top = morale ? 10 : 5;
+      const int result = RunWhile(*dialog, [&] {
+        QTest::mouseClick(Find<QRadioButton>(*dialog, 100 + top), Qt::LeftButton);
+        EXPECT_FALSE(Find<QRadioButton>(*dialog, 102)->isChecked());
+        CloseBy(*dialog, how);
+      });
+      EXPECT_EQ(result, ResultOf(how));
+      EXPECT_EQ(dialog->Value(), top);
+    }
+  }
+}
+
+// --- The description dialog.
+
+TEST_F(DialogsTest, DescriptionPromptNamesTheSubject) {
+  const struct {
+    std::string subject;
+    QString prompt;
+  } cases[] = {
+      {"", "Enter description for: "},
+      {"Infantry Regiment", "Enter description for: Infantry Regiment"},
+      {"Gr\xFC"
+       "n",
+       QString::fromUtf8("Enter description for: Grün")},
+  };
+  for (const auto& c : cases) {
+    DescDialog dialog(&owner, {});
+    dialog.SetSubject(c.subject);
+    EXPECT_EQ(Find<QLabel>(dialog, 101)->text(), c.prompt);
+  }
+}
+
+struct TypedCase {
+  QString typed;
+  Close how;
+  std::string stored;
+};
+
+TEST_F(DialogsTest, DescriptionIsStoredInGameBytesAtMost79Long) {
+  const QString hundred = QString("0123456789").repeated(10);
+  const TypedCase cases[] = {
+      {"Guards", Close::kOk, "Guards"},
+      {hundred, Close::kOk, hundred.left(79).toStdString()},
+      {QString::fromUtf8("Stra\u00DFe \u0416"), Close::kOk,
+       "Stra\xDF"
+       "e ?"},
+      {"Kept", Close::kEscape, "Kept"},
+      {"Kept too", Close::kCloseBox, "Kept too"},
+  };
+  for (const TypedCase& c : cases) {
+    SCOPED_TRACE(c.typed.toStdString());
+    DescDialog dialog(&owner, {});
+    dialog.SetSubject("Battalion");
+    const int result = RunWhile(dialog, [&] {
+      // Inserted as a paste would: the test keyboard has no key for every character.
+      Find<QLineEdit>(dialog, 102)->insert(c.typed);
+      CloseBy(dialog, c.how);
+    });
+    EXPECT_EQ(result, ResultOf(c.how));
+    EXPECT_EQ(dialog.Text(), c.stored);
+  }
+}
+
+TEST_F(DialogsTest, EnterInTheDescriptionConfirms) {
+  DescDialog dialog(&owner, {});
+  const int result = RunWhile(dialog, [&] {
+    QWidget* focus = dialog.focusWidget();
+    ASSERT_EQ(focus, Find(dialog, 102));
+    QTest::keyClicks(focus, "Rifles");
+    QTest::keyClick(focus, Qt::Key_Return);
+  });
+  EXPECT_EQ(result, QDialog::Accepted);
+  EXPECT_EQ(dialog.Text(), "Rifles");
+}
+
+// --- The choice dialog.
+
+// An organization and one group of choices, made the way the loader leaves them.
+class ChoiceDialogTest : public DialogsTest {
+ protected:
+  ChoiceDialogTest() { owner_.name = "1. Infanterie-Bataillon"; }
+
+  const SubunitGroup& Group(const std::vector<int>& probabilities) {
+    group_ = SubunitGroup();
+    group_.name = "Schuetzenkompanie";
+    for (const int probability : probabilities) {
+      auto& unit = units_.emplace_back(std::make_unique<UnitTemplate>(1));
+      unit->name = String("Kompanie " + std::to_string(units_.size()));
+      group_.choices.Append(unit.get(), probability);
+    }
+    return group_;
+  }
+
+  OrgTemplate owner_{2};
+  std::vector<std::unique_ptr<UnitTemplate>> units_;
+  SubunitGroup group_;
+};
+
+QStringList Entries(const QDialog& dialog) {
+  QStringList entries;
+  const auto* list = Find<QListWidget>(dialog, 103);
+  for (int row = 0; row < list->count(); ++row)
+    entries << list->item(row)->text();
+  return entries;
+}
+
+TEST_F(ChoiceDialogTest, ShowsTheOwnerTheGroupAndEveryChoice) {
+  // The second company exists at no date the catalog could show: it is listed all the same.
+  owner_.name = "R\xE9giment";
+  const SubunitGroup& group = Group({30, 100, 70});
+  static_cast<DateRange&>(*units_[1]) = {1, 39, 2, 39};
+  ChoiceDialog dialog(&owner, {});
+  dialog.SetChoice(owner_, group);
+  EXPECT_EQ(Find<QLabel>(dialog, 101)->text(), QString::fromUtf8("In: Régiment"));
+  EXPECT_EQ(Find<QLabel>(dialog, 102)->text(), "Select: Schuetzenkompanie");
+  EXPECT_EQ(Entries(dialog), QStringList({"(30%) Kompanie 1", "Kompanie 2", "(70%) Kompanie 3"}));
+}
+
+TEST_F(ChoiceDialogTest, FirstEntryIsPreselectedOnlyWhenTheChoicesAreCertain) {
+  const struct {
+    std::vector<int> probabilities;
+    int selection;
+  } cases[] = {
+      {{50, 50}, 0}, {{30, 30}, -1}, {{100}, 0}, {{60, 70}, 0}, {{99}, -1}, {{}, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.probabilities));
+    ChoiceDialog dialog(&owner, {});
+    dialog.SetChoice(owner_, Group(c.probabilities));
+    EXPECT_EQ(RunWhile(dialog, [&] { CloseBy(dialog, Close::kOk); }), QDialog::Accepted);
+    EXPECT_EQ(dialog.Selection(), c.selection);
+  }
+}
+
+TEST_F(ChoiceDialogTest, TabbingIntoTheListIsNoPick) {
+  ChoiceDialog dialog(&owner, {});
+  dialog.SetChoice(owner_, Group({30, 30}));
+  RunWhile(dialog, [&] {
+    auto* list = Find<QListWidget>(dialog, 103);
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Return);
+  });
+  EXPECT_EQ(dialog.Selection(), -1);
+}
+
+TEST_F(ChoiceDialogTest, DoubleClickOnAnEntryIsOkWithIt) {
+  ChoiceDialog dialog(&owner, {});
+  dialog.SetChoice(owner_, Group({50, 50, 0}));
+  const int result = RunWhile(dialog, [&] {
+    auto* list = Find<QListWidget>(dialog, 103);
+    const QPoint third = list->visualItemRect(list->item(2)).center();
+    // A double-click as the window system delivers it: a click, then the second press.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);
+  });
+  EXPECT_EQ(result, QDialog::Accepted);
+  EXPECT_EQ(dialog.Selection(), 2);
+}
+
+TEST_F(ChoiceDialogTest, PickIsKeptWhenTheDialogIsDismissed) {
+  for (const Close how : {Close::kEscape, Close::kCloseBox}) {
+    ChoiceDialog dialog(&owner, {});
+    dialog.SetChoice(owner_, Group({30, 30}));
+    const int result = RunWhile(dialog, [&] {
+      auto* list = Find<QListWidget>(dialog, 103);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                        list->visualItemRect(list->item(1)).center());
+      CloseBy(dialog, how);
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(dialog.Selection(), 1);
+  }
+}
+
+// --- Help, and where the dialogs appear.
+
+TEST_F(ChoiceDialogTest, HelpAsksForTheCaptionAndLeavesTheDialogOpen) {
+  DescDialog desc(&owner, RecordHelp());
+  ChoiceDialog choice(&owner, RecordHelp());
+  choice.SetChoice(owner_, Group({100}));
+  for (QDialog* dialog : {static_cast<QDialog*>(&desc), static_cast<QDialog*>(&choice)}) {
+    bool openAfterHelp = false;
+    RunWhile(*dialog, [&] {
+      QTest::mouseClick(Find<QPushButton>(*dialog, 9), Qt::LeftButton);
+      openAfterHelp = dialog->isVisible();
+      dialog->accept();
+    });
+    EXPECT_TRUE(openAfterHelp) << dialog->objectName().toStdString();
+  }
+  EXPECT_EQ(helpAsked, QStringList({"Description Dialog", "Choice Dialog"}));
+}
+
+TEST_F(ChoiceDialogTest, DialogsAppearCentredOverTheOwner) {
+  owner.setGeometry(40, 60, 480, 360);
+  owner.show();
+  DescDialog desc(&owner, {});
+  ChoiceDialog choice(&owner, {});
+  for (QDialog* dialog : {static_cast<QDialog*>(&desc), static_cast<QDialog*>(&choice)}) {
+    QPoint centre;
+    RunWhile(*dialog, [&] {
+      centre = dialog->frameGeometry().center();
+      dialog->accept();
+    });
+    EXPECT_LE((centre - owner.frameGeometry().center()).manhattanLength(), 2)
+        << dialog->objectName().toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace valdren
