@@ -27,6 +27,10 @@ class NoQuestions : public Prompter {
   void About(const QString&, const QString&) override {}
   std::optional<std::filesystem::path> OpenFile(const FileDialogSettings&) override { return {}; }
   std::optional<std::filesystem::path> SaveFile(const FileDialogSettings&) override { return {}; }
+  std::optional<int> AskMorale(int) override { return {}; }
+  std::optional<int> AskCommandRating(int) override { return {}; }
+  int AskChoice(const OrgTemplate&, const SubunitGroup&) override { return -1; }
+  std::string AskDescription(std::string_view) override { return {}; }
 };
 
 void StartUp(benchmark::State& state, const std::filesystem::path& folder) {

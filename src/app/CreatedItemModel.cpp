@@ -1,6 +1,7 @@
 #include "app/CreatedItemModel.h"
 
 #include <QFont>
+#include <algorithm>
 
 #include "app/GameText.h"
 #include "app/Images.h"
@@ -19,7 +20,7 @@ const QString kRootText = QStringLiteral("Created Units and Organizations");
 
 }  // namespace
 
-CreatedItemModel::CreatedItemModel(const OrgRoot& organization, const OobDatabase& database,
+CreatedItemModel::CreatedItemModel(OrgRoot& organization, const OobDatabase& database,
                                    const TreeImageList& images, QObject* parent)
     : QAbstractItemModel(parent),
       organization_(organization),
@@ -111,7 +112,93 @@ QVariant CreatedItemModel::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags CreatedItemModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  // Only a created item takes a new name: not the root, not a unit line.
+  const bool renamable = ItemOf(index) && !IsUnitLine(index);
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | (renamable ? Qt::ItemIsEditable : Qt::NoItemFlags);
+}
+
+bool CreatedItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+  Q_EMIT RenameRequested(ItemOf(index), value.toString());
+  return false;
+}
+
+std::unique_ptr<OrgItem> CreatedItemModel::Detach(OrgItem& item) {
+  const QModelIndex index = IndexOf(item);
+  beginRemoveRows(index.parent(), index.row(), index.row());
+  OrgGroup* const parent = item.parent;
+  std::unique_ptr<OrgItem> detached = organization_.Detach(item);
+  ForgetSubtree(*detached);
+  Forget(parent);
+  endRemoveRows();
+  return detached;
+}
+
+OrgItem& CreatedItemModel::Attach(std::unique_ptr<OrgItem> item, OrgPlace place) {
+  const int size = rowCount(ParentIndex(place.parent));
+  const int row = std::min(place.index, size);
+  beginInsertRows(ParentIndex(place.parent), row, row);
+  OrgItem& attached = organization_.Attach(std::move(item), {place.parent, row});
+  Forget(place.parent);
+  endInsertRows();
+  Q_EMIT Placed(IndexOf(attached));
+  return attached;
+}
+
+// A move shows as the item leaving and coming back, so the view shows it collapsed, as a
+// subtree put in anew.
+void CreatedItemModel::MoveTo(OrgItem& item, OrgPlace place) {
+  Attach(Detach(item), place);
+}
+
+void CreatedItemModel::AppendTopLevel(int count, const std::function<void()>& append) {
+  const int size = static_cast<int>(organization_.items.Size());
+  beginInsertRows(RootIndex(), size, size + count - 1);
+  append();
+  Forget(nullptr);
+  endInsertRows();
+}
+
+void CreatedItemModel::ItemChanged(const OrgItem& item) {
+  const QModelIndex index = IndexOf(item);
+  Q_EMIT dataChanged(index, index);
+  EmitChanged(item);
+}
+
+// Only rows a view has asked for can be on the screen: those of the lists with a table.
+void CreatedItemModel::EmitChanged(const OrgItem& item) {
+  const OrgGroup* const group = item.AsGroup();
+  if (!group) {
+    if (HasUnitLine(item)) {
+      const QModelIndex line = index(0, 0, IndexOf(item));
+      Q_EMIT dataChanged(line, line);
+    }
+    return;
+  }
+  if (!children_.contains(group)) return;
+  for (OrgItem* child : children_.at(group)) EmitChanged(*child);
+}
+
+QModelIndex CreatedItemModel::ParentIndex(const OrgGroup* group) const {
+  return group ? IndexOf(*group) : RootIndex();
+}
+
+void CreatedItemModel::Forget(const OrgGroup* group) {
+  const auto table = children_.find(group);
+  if (table == children_.end()) return;
+  for (const OrgItem* child : table->second) rows_.erase(child);
+  children_.erase(table);
+}
+
+void CreatedItemModel::ForgetSubtree(const OrgItem& item) {
+  rows_.erase(&item);
+  const OrgGroup* const group = item.AsGroup();
+  if (!group) return;
+  const auto table = children_.find(group);
+  if (table == children_.end()) return;
+  const std::vector<OrgItem*> children = std::move(table->second);
+  children_.erase(table);
+  for (const OrgItem* child : children) ForgetSubtree(*child);
 }
 
 const std::vector<OrgItem*>& CreatedItemModel::ChildrenOf(const OrgGroup* group) const {

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <functional>
+#include <memory>
 #include <unordered_map>
 #include <vector>
+
+#include "org/OrgRoot.h"
 
 namespace valdren {
 
 class OobDatabase;
-class OrgGroup;
-class OrgItem;
-class OrgRoot;
 class TreeImageList;
 
 // The user's organization as a Qt model, for the right tree "Created Units and Organizations":
@@ -20,16 +21,26 @@ class TreeImageList;
 // with the lowest bit set; the root carries none). The items live in linked lists, so the model
 // keeps, for each list a view has looked into, its items in order and each item's row: parent()
 // and index() then cost a table lookup, however long the list. Whoever changes the organization
-// tells the model, which drops the tables of the lists that changed.
+// changes it through the model, which tells the views and drops the tables of the lists that
+// changed.
 class CreatedItemModel : public QAbstractItemModel {
   Q_OBJECT
 
  public:
-  CreatedItemModel(const OrgRoot& organization, const OobDatabase& database,
+  CreatedItemModel(OrgRoot& organization, const OobDatabase& database,
                    const TreeImageList& images, QObject* parent = nullptr);
 
-  // The organization has been replaced or changed everywhere (New, Open, Append).
+  // The organization has been replaced or changed everywhere (New, Open).
   void Rebuild();
+
+  // ---- Changes, each passed on to the views.
+  std::unique_ptr<OrgItem> Detach(OrgItem& item);
+  OrgItem& Attach(std::unique_ptr<OrgItem> item, OrgPlace place);
+  void MoveTo(OrgItem& item, OrgPlace place);
+  // Runs append, which adds count items at the end of the top level.
+  void AppendTopLevel(int count, const std::function<void()>& append);
+  // The item's name, morale or rating changed, and with them the unit lines of its subtree.
+  void ItemChanged(const OrgItem& item);
 
   QModelIndex RootIndex() const;
   QModelIndex IndexOf(const OrgItem& item) const;
@@ -44,13 +55,26 @@ class CreatedItemModel : public QAbstractItemModel {
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // A name typed into the tree is not stored here: it is handed on as a rename.
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+ Q_SIGNALS:
+  void RenameRequested(OrgItem* item, const QString& name);
+  // An item was put into the tree (a move, a deletion undone): the view selects it.
+  void Placed(const QModelIndex& index);
 
  private:
+  QModelIndex ParentIndex(const OrgGroup* group) const;
+  // Drops the tables of the list and of every group below its items.
+  void Forget(const OrgGroup* group);
+  void ForgetSubtree(const OrgItem& item);
+  void EmitChanged(const OrgItem& item);
+
   // The items of a group's children, or of the top level for null, in order.
   const std::vector<OrgItem*>& ChildrenOf(const OrgGroup* group) const;
   bool HasUnitLine(const OrgItem& item) const;
 
-  const OrgRoot& organization_;
+  OrgRoot& organization_;
   const OobDatabase& database_;
   const TreeImageList& images_;
   mutable std::unordered_map<const OrgGroup*, std::vector<OrgItem*>> children_;

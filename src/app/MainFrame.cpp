@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QApplication>
 #include <QTimer>
+#include <QUndoStack>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,11 +18,15 @@
 #include "app/CreatedItemModel.h"
 #include "app/GameText.h"
 #include "app/HelpWindow.h"
+#include "app/OrgCommands.h"
+#include "app/PromptedChoices.h"
 #include "app/Prompter.h"
 #include "app/Toolbar.h"
 #include "app/TreeView.h"
 #include "app/WaitCursor.h"
 #include "catalog/CatalogModel.h"
+#include "builder/Builder.h"
+#include "builder/UserBuilder.h"
 #include "catalog/CatalogTexts.h"
 #include "oob/ErrorLog.h"
 #include "org/OrgFile.h"
@@ -61,6 +67,8 @@ MainFrame::MainFrame(std::string commandFile, std::filesystem::path folder, Prom
   FillCreatedTree();
   names_.LoadAll(folder_);
   CreateMenus();
+  CreateUndo();
+  ConnectCommands();
   help_ = new HelpWindow(this);
   UpdateCommands();
 }
@@ -213,6 +221,59 @@ QMenu* MainFrame::PopupMenu(int id, std::span<const int> commands) {
   return menu;
 }
 
+// Undo and Redo come after what the Edit menu has always held; their prompts say what they undo.
+void MainFrame::CreateUndo() {
+  undoStack_ = new QUndoStack(this);
+  undoAction_ = new QAction(tr("&Undo"), this);
+  redoAction_ = new QAction(tr("&Redo"), this);
+  undoAction_->setShortcuts(QKeySequence::Undo);
+  redoAction_->setShortcuts(QKeySequence::Redo);
+  undoAction_->setEnabled(false);
+  redoAction_->setEnabled(false);
+  connect(undoStack_, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
+  connect(undoStack_, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
+  const auto prompt = [](QAction* action, const QString& verb) {
+    return [action, verb](const QString& text) {
+      action->setStatusTip(text.isEmpty() ? QString() : verb + QLatin1Char(' ') + text);
+      action->setToolTip(action->statusTip());
+    };
+  };
+  connect(undoStack_, &QUndoStack::undoTextChanged, this, prompt(undoAction_, tr("Undo")));
+  connect(undoStack_, &QUndoStack::redoTextChanged, this, prompt(redoAction_, tr("Redo")));
+  connect(undoAction_, &QAction::triggered, this, &MainFrame::OnUndo);
+  connect(redoAction_, &QAction::triggered, this, &MainFrame::OnRedo);
+  QMenu* edit = nullptr;
+  for (QAction* title : menuBar()->actions())
+    if (title->menu() && title->menu()->actions().contains(Action(kAddAuto))) edit = title->menu();
+  edit->addSeparator();
+  edit->addAction(undoAction_);
+  edit->addAction(redoAction_);
+}
+
+void MainFrame::ConnectCommands() {
+  connect(Action(kAddAuto), &QAction::triggered, this, &MainFrame::OnAddAuto);
+  connect(Action(kAddUser), &QAction::triggered, this, &MainFrame::OnAddUser);
+  connect(Action(kRename), &QAction::triggered, this, &MainFrame::OnRename);
+  connect(Action(kChangeMorale), &QAction::triggered, this, &MainFrame::OnChangeMorale);
+  connect(Action(kChangeCommand), &QAction::triggered, this, &MainFrame::OnChangeCommand);
+  for (const int id : {kMoveUp, kMoveDown, kMoveToTop, kMoveToBottom})
+    connect(Action(id), &QAction::triggered, this, [this, id] { OnMove(id); });
+  connect(Action(kDelete), &QAction::triggered, this, &MainFrame::OnDelete);
+  connect(Action(kRaise), &QAction::triggered, this, &MainFrame::OnRaise);
+  connect(Action(kLower), &QAction::triggered, this, &MainFrame::OnLower);
+  connect(createdModel_, &CreatedItemModel::RenameRequested, this, &MainFrame::OnRenamed);
+  connect(createdModel_, &CreatedItemModel::Placed, this, &MainFrame::SelectCreated);
+
+  // As in other tree editors: F2 (or a click on the selected name) renames, Delete deletes.
+  createdTree_->setEditTriggers(QAbstractItemView::SelectedClicked |
+                                QAbstractItemView::EditKeyPressed);
+  auto* deleteKey = new QAction(createdTree_);
+  deleteKey->setShortcut(QKeySequence::Delete);
+  deleteKey->setShortcutContext(Qt::WidgetShortcut);
+  createdTree_->addAction(deleteKey);
+  connect(deleteKey, &QAction::triggered, this, &MainFrame::OnDelete);
+}
+
 void MainFrame::OnSize(int cx, int cy) {
   toolbar_->WrapToolbar(cx);
   toolbar_->setGeometry(0, 0, cx, toolbar_->height());
@@ -280,6 +341,7 @@ void MainFrame::ReportSkippedMessages() {
 
 void MainFrame::ClearDocument() {
   WaitCursor wait;
+  undoStack_->clear();
   organization_.Clear();
   RefreshViews();
 }
@@ -287,8 +349,11 @@ void MainFrame::ClearDocument() {
 OrgFileStatus MainFrame::ReadDocument(const std::filesystem::path& file) {
   WaitCursor wait;
   const OrgFileStatus status = LoadOrganization(organization_, file);
-  // A read that failed part way shows what it read.
-  if (status != OrgFileStatus::kUnableToOpen) RefreshViews();
+  // A read that failed part way shows what it read; the steps to undo were of the old one.
+  if (status != OrgFileStatus::kUnableToOpen) {
+    undoStack_->clear();
+    RefreshViews();
+  }
   return status;
 }
 
@@ -358,9 +423,11 @@ void MainFrame::OnFileAppend() {
                       MessageButtons::kOk);
     return;
   }
-  organization_.AppendAll(appended.items);
+  const int count = static_cast<int>(appended.items.Size());
+  const int nextId = organization_.nextId;
+  createdModel_->AppendTopLevel(count, [&] { organization_.AppendAll(appended.items); });
   FillCreatedTree();
-  SetModified(true);
+  Do(new AddItemsCommand(*createdModel_, organization_, count, nextId, tr("Append")));
 }
 
 void MainFrame::showEvent(QShowEvent* event) {
@@ -383,16 +450,168 @@ void MainFrame::OpenCommandFile() {
                       MessageIcon::kExclamation, MessageButtons::kOk);
 }
 
+// ---- Building and editing
+
+const UnitTemplate* MainFrame::CatalogSelection() const {
+  return catalog_->Template(catalogModel_->RowOf(availableTree_->currentIndex()));
+}
+
+OrgItem* MainFrame::CreatedSelection() const {
+  const QModelIndex selected = createdTree_->currentIndex();
+  if (!selected.isValid() || createdModel_->IsUnitLine(selected)) return nullptr;
+  return createdModel_->ItemOf(selected);
+}
+
+void MainFrame::OnAddAuto() {
+  const UnitTemplate* unit = CatalogSelection();
+  if (!unit) return;
+  std::unique_ptr<OrgItem> item;
+  {
+    WaitCursor wait;
+    Builder builder(building_, names_, organization_.month, organization_.year);
+    item = builder.Instantiate(*unit, "", nullptr, std::nullopt);
+  }
+  AddBuilt(std::move(item), *unit);
+}
+
+void MainFrame::OnAddUser() {
+  const UnitTemplate* unit = CatalogSelection();
+  if (!unit) return;
+  Builder builder(building_, names_, organization_.month, organization_.year);
+  PromptedChoices choices(prompter_);
+  UserBuilder user(builder, choices);
+  AddBuilt(user.InstantiateByUser(*unit, "", nullptr, std::nullopt), *unit);
+}
+
+// The new item goes last at the top level, collapsed and selected, with the next ids.
+void MainFrame::AddBuilt(std::unique_ptr<OrgItem> item, const UnitTemplate& unit) {
+  if (!item) return;
+  const int nextId = organization_.nextId;
+  createdModel_->AppendTopLevel(
+      1, [&] { AddToOrganization(organization_, std::move(item), unit.Morale()); });
+  Do(new AddItemsCommand(*createdModel_, organization_, 1, nextId,
+                         tr("Add Unit or Organization")));
+  const QModelIndex root = createdModel_->RootIndex();
+  createdTree_->expand(root);
+  SelectCreated(createdModel_->index(createdModel_->rowCount(root) - 1, 0, root));
+}
+
+void MainFrame::OnRename() {
+  if (HasCreatedSelection()) createdTree_->edit(createdTree_->currentIndex());
+}
+
+void MainFrame::OnRenamed(OrgItem* item, const QString& name) {
+  Do(new RenameItemCommand(*createdModel_, *item, String(ToGameText(name)),
+                           tr("Rename Unit or Organization")));
+}
+
+void MainFrame::OnChangeMorale() {
+  OrgItem* const item = CreatedSelection();
+  if (!item) return;
+  const std::optional<int> morale = prompter_.AskMorale(item->morale);
+  if (!morale) return;
+  WaitCursor wait;
+  Do(new SubtreeValueCommand(*createdModel_, *item, SubtreeValueCommand::Value::kMorale, *morale,
+                             tr("Change Morale of Unit or Organization")));
+}
+
+void MainFrame::OnChangeCommand() {
+  OrgItem* const item = CreatedSelection();
+  if (!item) return;
+  if (!item->HasLeader()) {
+    StatusBeep(tr("Selected unit or organization has no leaders"));
+    return;
+  }
+  const std::optional<int> rating = prompter_.AskCommandRating(item->GetCommandRating());
+  if (!rating) return;
+  WaitCursor wait;
+  Do(new SubtreeValueCommand(*createdModel_, *item, SubtreeValueCommand::Value::kCommandRating,
+                             *rating, tr("Change Command Rating of Leaders")));
+}
+
+void MainFrame::OnMove(int command) {
+  OrgItem* const item = CreatedSelection();
+  if (!item) return;
+  const OrgPlace to = command == kMoveUp     ? organization_.MoveUpPlace(*item)
+                      : command == kMoveDown ? organization_.MoveDownPlace(*item)
+                      : command == kMoveToTop ? organization_.MoveToTopPlace(*item)
+                                              : organization_.MoveToBottomPlace(*item);
+  const std::string_view text = CommandTextOf(command).menuText;
+  Do(new MoveItemCommand(*createdModel_, organization_, *item, to,
+                         Text(text).remove(QLatin1Char('&'))));
+}
+
+void MainFrame::OnDelete() {
+  OrgItem* const item = CreatedSelection();
+  if (!item) return;
+  const MessageAnswer answer = prompter_.Message(
+      tr("OK to delete this from Created Units and Organizations?\n") +
+          FromGameText(item->name.View()),
+      tr("Confirm Deletion"), MessageIcon::kExclamation, MessageButtons::kOkCancel);
+  if (answer != MessageAnswer::kOk) return;
+  Do(new DeleteItemCommand(*createdModel_, organization_, *item,
+                           tr("Delete Unit or Organization")));
+}
+
+void MainFrame::OnRaise() {
+  OrgItem* const item = CreatedSelection();
+  if (!item) return;
+  if (const std::optional<OrgPlace> to = organization_.RaisePlace(*item))
+    Do(new MoveItemCommand(*createdModel_, organization_, *item, *to,
+                           tr("Raise Unit in Organization")));
+  else
+    prompter_.Message(tr("Selected unit or organization cannot be raised"),
+                      tr("Organization Change Error"), MessageIcon::kNone, MessageButtons::kOk);
+}
+
+void MainFrame::OnLower() {
+  OrgItem* const item = CreatedSelection();
+  if (!item) return;
+  if (const std::optional<OrgPlace> to = organization_.LowerPlace(*item))
+    Do(new MoveItemCommand(*createdModel_, organization_, *item, *to,
+                           tr("Lower Unit in Organization")));
+  else
+    prompter_.Message(tr("Selected unit or organization cannot be lowered"),
+                      tr("Organization Change Error"), MessageIcon::kNone, MessageButtons::kOk);
+}
+
+// Every change, done, undone or done again, is a change to the document.
+void MainFrame::Do(QUndoCommand* command) {
+  undoStack_->push(command);
+  SetModified(true);
+  UpdateCommands();
+}
+
+void MainFrame::OnUndo() {
+  undoStack_->undo();
+  SetModified(true);
+  UpdateCommands();
+}
+
+void MainFrame::OnRedo() {
+  undoStack_->redo();
+  SetModified(true);
+  UpdateCommands();
+}
+
+void MainFrame::SelectCreated(const QModelIndex& index) {
+  createdTree_->collapse(index);
+  createdTree_->setCurrentIndex(index);
+  createdTree_->scrollTo(index);
+}
+
+void MainFrame::StatusBeep(const QString& text) {
+  statusBar()->showMessage(text);
+  QApplication::beep();
+}
+
 // The add commands need a template under the catalog's selection, the editing commands a created
 // item (not the root, not a unit line) under the organization's.
 void MainFrame::UpdateCommands() {
-  const bool hasTemplate =
-      catalog_->Template(catalogModel_->RowOf(availableTree_->currentIndex())) != nullptr;
+  const bool hasTemplate = CatalogSelection() != nullptr;
   Action(kAddAuto)->setEnabled(hasTemplate);
   Action(kAddUser)->setEnabled(hasTemplate);
-  const QModelIndex created = createdTree_->currentIndex();
-  const bool hasCreated =
-      created.isValid() && createdModel_->ItemOf(created) && !createdModel_->IsUnitLine(created);
+  const bool hasCreated = HasCreatedSelection();
   for (const int id : EditingCommands()) Action(id)->setEnabled(hasCreated);
 }
 

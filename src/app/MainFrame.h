@@ -9,6 +9,7 @@
 #include "app/CatalogBoxes.h"
 #include "app/DocFrame.h"
 #include "app/Images.h"
+#include "builder/BuilderState.h"
 #include "oob/NameLists.h"
 #include "oob/OobDatabase.h"
 #include "org/OrgRoot.h"
@@ -17,6 +18,8 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QUndoCommand;
+class QUndoStack;
 
 namespace valdren {
 
@@ -27,6 +30,7 @@ class HelpWindow;
 class Prompter;
 class Toolbar;
 class TreeView;
+class UnitTemplate;
 
 // The editor's only window. It owns everything that lives for the run: the database and the name
 // lists (loaded once, while the window is made), the user's organization, the two trees over
@@ -68,6 +72,26 @@ class MainFrame : public DocFrame {
   void ShowAbout();
   void OnFileAppend();
 
+  // Building and editing: each change is one step on the undo stack.
+  void OnAddAuto();
+  void OnAddUser();
+  void OnRename();
+  void OnChangeMorale();
+  void OnChangeCommand();
+  void OnMove(int command);
+  void OnDelete();
+  void OnRaise();
+  void OnLower();
+  void OnUndo();
+  void OnRedo();
+  // The created item selected in the organization's tree: null for nothing, the root or a unit
+  // line.
+  OrgItem* CreatedSelection() const;
+  bool HasCreatedSelection() const { return CreatedSelection() != nullptr; }
+  // A word in the status bar with the information beep, when a command has nothing to act on.
+  void StatusBeep(const QString& text);
+  QUndoStack* UndoStack() const { return undoStack_; }
+
   // The window in step with a cleared or newly read organization: the filter boxes and the
   // catalog take its date, the created tree is built anew, the title names the file.
   void RefreshViews();
@@ -100,6 +124,14 @@ class MainFrame : public DocFrame {
   void OnCatalogExpanding(const QModelIndex& index, bool expanding);
   // After the catalog has shown its messages: how many the user chose to skip.
   void ReportSkippedMessages();
+  void CreateUndo();
+  void ConnectCommands();
+  // The catalog's selected template, or null.
+  const UnitTemplate* CatalogSelection() const;
+  void AddBuilt(std::unique_ptr<OrgItem> item, const UnitTemplate& unit);
+  void Do(QUndoCommand* command);
+  void SelectCreated(const QModelIndex& index);
+  void OnRenamed(OrgItem* item, const QString& name);
   void OnMonthFilterChange();
   void OnYearFilterChange();
   void UpdateCommands();
@@ -113,6 +145,8 @@ class MainFrame : public DocFrame {
   TreeImageList images_;
   CatalogBoxes catalogBoxes_;
   std::unique_ptr<CatalogModel> catalog_;
+  // The builder's generators and issued numbers live for the run.
+  BuilderState building_;
 
   std::map<int, QAction*> actions_;
   QWidget* client_ = nullptr;
@@ -125,6 +159,9 @@ class MainFrame : public DocFrame {
   CatalogItemModel* catalogModel_ = nullptr;
   CreatedItemModel* createdModel_ = nullptr;
   HelpWindow* help_ = nullptr;
+  QUndoStack* undoStack_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
 };
 
 }  // namespace valdren

@@ -3,11 +3,16 @@
 #include <QString>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace valdren {
 
+class OrgTemplate;
+struct SubunitGroup;
+
 enum class MessageIcon { kNone, kExclamation, kQuestion, kInformation, kStop };
-enum class MessageButtons { kOk, kYesNo, kYesNoCancel };
+enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
 enum class MessageAnswer { kOk, kYes, kNo, kCancel };
 
 // What a file dialog starts with: its filter ("Org Files (*.org)"), the extension given to a
@@ -40,6 +45,15 @@ class Prompter {
   // chosen file with its folder, or nothing when the dialog was cancelled.
   virtual std::optional<std::filesystem::path> OpenFile(const FileDialogSettings& settings) = 0;
   virtual std::optional<std::filesystem::path> SaveFile(const FileDialogSettings& settings) = 0;
+
+  // The morale dialog (1..10) and the command dialog (1..5), preset to the value: the value
+  // chosen, or nothing when the dialog was cancelled.
+  virtual std::optional<int> AskMorale(int value) = 0;
+  virtual std::optional<int> AskCommandRating(int value) = 0;
+  // The choice dialog: the index of the alternative picked for the owner's group, -1 for none.
+  virtual int AskChoice(const OrgTemplate& owner, const SubunitGroup& group) = 0;
+  // The description dialog: the text typed for the subject (game text, at most 79 characters).
+  virtual std::string AskDescription(std::string_view subject) = 0;
 };
 
 }  // namespace valdren

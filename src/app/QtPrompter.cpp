@@ -6,6 +6,11 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "dialogs/ChoiceDialog.h"
+#include "dialogs/CommandDialog.h"
+#include "dialogs/DescDialog.h"
+#include "dialogs/MoraleDialog.h"
+
 namespace valdren {
 
 namespace {
@@ -28,6 +33,8 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 QMessageBox::StandardButtons BoxButtons(MessageButtons buttons) {
   switch (buttons) {
+    case MessageButtons::kOkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::kYesNo:
       return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::kYesNoCancel:
@@ -90,6 +97,35 @@ std::optional<std::filesystem::path> QtPrompter::RunFileDialog(const FileDialogS
     dialog.selectFile(settings.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().front()).toStdString());
+}
+
+std::optional<int> QtPrompter::AskMorale(int value) {
+  MoraleDialog dialog(owner_);
+  dialog.SetValue(value);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Value();
+}
+
+std::optional<int> QtPrompter::AskCommandRating(int value) {
+  CommandDialog dialog(owner_);
+  dialog.SetValue(value);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Value();
+}
+
+// Neither dialog has Cancel: however it closes, its answer counts.
+int QtPrompter::AskChoice(const OrgTemplate& owner, const SubunitGroup& group) {
+  ChoiceDialog dialog(owner_, showHelp_);
+  dialog.SetChoice(owner, group);
+  dialog.exec();
+  return dialog.Selection();
+}
+
+std::string QtPrompter::AskDescription(std::string_view subject) {
+  DescDialog dialog(owner_, showHelp_);
+  dialog.SetSubject(subject);
+  dialog.exec();
+  return dialog.Text();
 }
 
 void QtPrompter::About(const QString& caption, const QString& text) {

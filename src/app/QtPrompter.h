@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "app/Prompter.h"
 
 class QWidget;
@@ -10,6 +12,8 @@ namespace valdren {
 class QtPrompter : public Prompter {
  public:
   void SetOwner(QWidget* owner) { owner_ = owner; }
+  // What the dialogs' Help buttons call with their keyword.
+  void SetHelp(std::function<void(const QString&)> showHelp) { showHelp_ = std::move(showHelp); }
 
   MessageAnswer Message(const QString& text, const QString& caption, MessageIcon icon,
                         MessageButtons buttons) override;
@@ -18,12 +22,17 @@ class QtPrompter : public Prompter {
   void About(const QString& caption, const QString& text) override;
   std::optional<std::filesystem::path> OpenFile(const FileDialogSettings& settings) override;
   std::optional<std::filesystem::path> SaveFile(const FileDialogSettings& settings) override;
+  std::optional<int> AskMorale(int value) override;
+  std::optional<int> AskCommandRating(int value) override;
+  int AskChoice(const OrgTemplate& owner, const SubunitGroup& group) override;
+  std::string AskDescription(std::string_view subject) override;
 
  private:
   std::optional<std::filesystem::path> RunFileDialog(const FileDialogSettings& settings,
                                                      bool save);
 
   QWidget* owner_ = nullptr;
+  std::function<void(const QString&)> showHelp_ = [](const QString&) {};
 };
 
 }  // namespace valdren

@@ -125,6 +125,9 @@ TEST_F(MainFrameTest, MenuBarTextsIdsAndSeparators) {
                                 "210 &Delete Unit or Organization",
                                 "211 &Raise Unit in Organization",
                                 "212 &Lower Unit in Organization",
+                                "-",  // what the editor adds comes after, without an id
+                                "0 &Undo",
+                                "0 &Redo",
                                 "&Help",
                                 "1001 &Contents (F1)",
                                 "1002 &About"}));

@@ -47,6 +47,24 @@ class ScriptedPrompter : public Prompter {
     return File("Save", settings);
   }
 
+  std::optional<int> AskMorale(int value) override {
+    Record(QString::number(value), "Morale Dialog");
+    return ratings.empty() ? std::nullopt : Next(ratings);
+  }
+  std::optional<int> AskCommandRating(int value) override {
+    Record(QString::number(value), "Command Dialog");
+    return ratings.empty() ? std::nullopt : Next(ratings);
+  }
+  int AskChoice(const OrgTemplate&, const SubunitGroup&) override {
+    Record({}, "Choice Dialog");
+    return choices.empty() ? -1 : Next(choices);
+  }
+  std::string AskDescription(std::string_view subject) override {
+    Record(QString::fromLatin1(subject.data(), static_cast<qsizetype>(subject.size())),
+           "Description Dialog");
+    return descriptions.empty() ? std::string() : Next(descriptions);
+  }
+
   // The captions of what was asked, in order.
   QStringList Captions() const {
     QStringList captions;
@@ -57,10 +75,16 @@ class ScriptedPrompter : public Prompter {
   std::deque<MessageAnswer> answers;
   std::deque<bool> checks;
   std::deque<std::optional<std::filesystem::path>> files;
+  std::deque<std::optional<int>> ratings;  // the morale and command dialogs' answers
+  std::deque<int> choices;
+  std::deque<std::string> descriptions;
   std::vector<Asked> asked;
   std::vector<FileDialogSettings> dialogs;
 
  private:
+  void Record(const QString& text, const QString& caption) {
+    asked.push_back({text, caption, MessageIcon::kNone, MessageButtons::kOk, {}, AnyWindowShown()});
+  }
   template <typename T>
   static T Next(std::deque<T>& queue) {
     T next = queue.front();
@@ -69,8 +93,7 @@ class ScriptedPrompter : public Prompter {
   }
   std::optional<std::filesystem::path> File(const char* caption,
                                             const FileDialogSettings& settings) {
-    asked.push_back({settings.fileName, caption, MessageIcon::kNone, MessageButtons::kOk, {},
-                     AnyWindowShown()});
+    Record(settings.fileName, caption);
     dialogs.push_back(settings);
     return files.empty() ? std::nullopt : Next(files);
   }
