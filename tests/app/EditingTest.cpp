@@ -1,0 +1,220 @@
+// Building and editing in the window, each change undone and done again.
+#include <QAbstractItemModelTester>
+#include <QStatusBar>
+#include <QUndoStack>
+#include <random>
+
+#include "MainFrameFixture.h"
+#include "app/Commands.h"
+#include "app/CreatedItemModel.h"
+#include "app/TreeView.h"
+#include "org/OrgFile.h"
+#include "org/OrgGroup.h"
+
+namespace valdren {
+namespace {
+
+class EditingTest : public test::MainFrameFixture {
+ protected:
+  void SetUp() override {
+    CopyDemo();
+    Open();
+    prompter.files = {PathOf("main.org")};
+    frame->OnFileOpen();
+    model = static_cast<CreatedItemModel*>(frame->CreatedTree()->model());
+  }
+
+  QModelIndex Root() const { return model->index(0, 0); }
+  QModelIndex At(std::initializer_list<int> rows) const {
+    QModelIndex index = Root();
+    for (const int row : rows) index = model->index(row, 0, index);
+    return index;
+  }
+  QStringList Names(const QModelIndex& parent) const {
+    QStringList names;
+    for (int row = 0; row < model->rowCount(parent); ++row)
+      names << model->index(row, 0, parent).data().toString();
+    return names;
+  }
+  void Select(const QModelIndex& index) { frame->CreatedTree()->setCurrentIndex(index); }
+  void Trigger(int id) { frame->Action(id)->trigger(); }
+  std::string Saved() const { return WriteOrganization(frame->Organization()); }
+
+  CreatedItemModel* model = nullptr;
+};
+
+TEST_F(EditingTest, MovesWrapAroundAndUndoPutsBack) {
+  QAbstractItemModelTester tester(model);
+  const QStringList divisions = {"16. Panzer-Division", "7th Infantry Division"};
+  // The Panzer-Division's children: leader, staff, then six regiments and battalions.
+  const QModelIndex panzer = At({0});
+  const QStringList children = Names(panzer);
+  Select(model->index(0, 0, panzer));
+  Trigger(kMoveUp);  // the first goes to the end
+  EXPECT_EQ(Names(panzer), children.mid(1) + children.mid(0, 1));
+  EXPECT_EQ(frame->CreatedTree()->currentIndex().data().toString(), children.front());
+  Trigger(kMoveDown);  // the last goes to the front
+  EXPECT_EQ(Names(panzer), children);
+  Trigger(kMoveToBottom);
+  Trigger(kMoveToTop);
+  EXPECT_EQ(Names(panzer), children);
+  EXPECT_TRUE(frame->Modified());
+
+  const std::string before = Saved();
+  Select(At({1}));
+  Trigger(kMoveUp);
+  EXPECT_EQ(Names(Root()), QStringList({divisions[1], divisions[0]}));
+  frame->OnUndo();
+  EXPECT_EQ(Names(Root()), divisions);
+  EXPECT_EQ(Saved(), before);
+  frame->OnRedo();
+  EXPECT_EQ(Names(Root()), QStringList({divisions[1], divisions[0]}));
+}
+
+TEST_F(EditingTest, RaiseAndLowerFollowTheirRules) {
+  QAbstractItemModelTester tester(model);
+  // A top-level item cannot be raised.
+  Select(At({0}));
+  Trigger(kRaise);
+  ASSERT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be raised");
+  EXPECT_EQ(prompter.asked.back().caption, "Organization Change Error");
+  // The British division cannot go into the German one: another side.
+  Select(At({1}));
+  Trigger(kLower);
+  EXPECT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be lowered");
+  EXPECT_FALSE(frame->UndoStack()->canUndo());
+
+  // The staff (a company) raised from the Panzer-Division becomes the last top-level item. It
+  // cannot be lowered into the British division before it; moved up next to the German one, it
+  // can.
+  Select(At({0, 1}));
+  const QString staff = At({0, 1}).data().toString();
+  Trigger(kRaise);
+  EXPECT_EQ(Names(Root()).back(), staff);
+  Trigger(kLower);  // after the British division: refused
+  EXPECT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be lowered");
+  Trigger(kMoveUp);  // now after the Panzer-Division
+  Trigger(kLower);
+  EXPECT_EQ(Names(At({0})).back(), staff);
+  EXPECT_EQ(Names(Root()).size(), 2);
+}
+
+TEST_F(EditingTest, DeleteAsksAndUndoBringsTheSubtreeBackWithItsIds) {
+  const std::string before = Saved();
+  Select(At({0}));
+  prompter.answers = {MessageAnswer::kCancel};
+  Trigger(kDelete);
+  EXPECT_EQ(prompter.asked.back().text,
+            "OK to delete this from Created Units and Organizations?\n16. Panzer-Division");
+  EXPECT_EQ(prompter.asked.back().caption, "Confirm Deletion");
+  EXPECT_EQ(prompter.asked.back().buttons, MessageButtons::kOkCancel);
+  EXPECT_EQ(Saved(), before);
+  EXPECT_FALSE(frame->Modified());
+
+  prompter.answers = {MessageAnswer::kOk};
+  Trigger(kDelete);
+  EXPECT_EQ(Names(Root()), QStringList({"7th Infantry Division"}));
+  frame->OnUndo();
+  EXPECT_EQ(Saved(), before);
+  EXPECT_EQ(frame->CreatedTree()->currentIndex(), At({0}));
+}
+
+TEST_F(EditingTest, RenameStoresAndShowsTheNameWithoutItsParentheses) {
+  Select(At({1}));
+  model->setData(At({1}), "7th (Reserve) Division");
+  EXPECT_EQ(At({1}).data().toString(), "7th  Division");
+  EXPECT_TRUE(frame->Modified());
+  frame->OnUndo();
+  EXPECT_EQ(At({1}).data().toString(), "7th Infantry Division");
+  // Neither the root nor a unit line takes a name.
+  EXPECT_FALSE(model->flags(Root()) & Qt::ItemIsEditable);
+  EXPECT_FALSE(model->flags(At({0, 0, 0})) & Qt::ItemIsEditable);
+}
+
+TEST_F(EditingTest, MoraleChangesEveryUnitLineBelowAndCancelChangesNothing) {
+  const QModelIndex staff = At({0, 1});
+  Select(staff);
+  prompter.ratings = {std::nullopt};
+  Trigger(kChangeMorale);
+  EXPECT_EQ(prompter.asked.back().text, "8");  // preset to the staff's morale
+  EXPECT_FALSE(frame->Modified());
+
+  prompter.ratings = {3};
+  Trigger(kChangeMorale);
+  for (int row = 0; row < model->rowCount(staff); ++row) {
+    const QModelIndex platoon = model->index(row, 0, staff);
+    EXPECT_TRUE(model->index(0, 0, platoon).data().toString().endsWith(" (3)")) << row;
+  }
+  frame->OnUndo();
+  EXPECT_TRUE(model->index(0, 0, model->index(0, 0, staff)).data().toString().endsWith(" (8)"));
+}
+
+TEST_F(EditingTest, CommandRatingNeedsALeader) {
+  Select(At({0, 1, 1}));  // "Stab", a platoon that leads nothing
+  Trigger(kChangeCommand);
+  EXPECT_EQ(frame->statusBar()->currentMessage(), "Selected unit or organization has no leaders");
+  EXPECT_TRUE(prompter.asked.empty() || prompter.asked.back().caption != "Command Dialog");
+  EXPECT_FALSE(frame->Modified());
+
+  const std::string before = Saved();
+  Select(At({0}));
+  prompter.ratings = {5};
+  Trigger(kChangeCommand);
+  EXPECT_EQ(prompter.asked.back().caption, "Command Dialog");
+  EXPECT_NE(Saved(), before);
+  frame->OnUndo();
+  EXPECT_EQ(Saved(), before);
+}
+
+TEST_F(EditingTest, AnAutomaticBuildGoesLastSelectedAndUndoneAndRedoneAsDrawn) {
+  TreeView* catalog = frame->AvailableTree();
+  const QAbstractItemModel* available = catalog->model();
+  const QModelIndex germany = available->index(1, 0, available->index(0, 0));
+  catalog->expand(germany);
+  const QModelIndex divisions = available->index(5, 0, germany);
+  catalog->setCurrentIndex(available->index(0, 0, divisions));
+  ASSERT_TRUE(frame->Action(kAddAuto)->isEnabled());
+
+  const std::string before = Saved();
+  Trigger(kAddAuto);
+  ASSERT_EQ(model->rowCount(Root()), 3);
+  EXPECT_EQ(frame->CreatedTree()->currentIndex(), At({2}));
+  EXPECT_FALSE(frame->CreatedTree()->isExpanded(At({2})));
+  const std::string built = Saved();
+  frame->OnUndo();
+  EXPECT_EQ(Saved(), before);
+  frame->OnRedo();
+  EXPECT_EQ(Saved(), built);
+}
+
+// Twenty mixed commands on random items, all undone: the organization is the one opened, byte for
+// byte; all done again: the one edited.
+TEST_F(EditingTest, UndoingEveryStepOfARandomSessionGivesBackTheFile) {
+  QAbstractItemModelTester tester(model);
+  const std::string opened = Saved();
+  std::mt19937 random(20261206);
+  const int commands[] = {kMoveUp, kMoveDown,   kMoveToTop, kMoveToBottom, kDelete,
+                          kRaise,  kLower,      kChangeMorale, kChangeCommand};
+  for (int step = 0; step < 20; ++step) {
+    // A random created item, reached through rows the view has.
+    QModelIndex index = At({static_cast<int>(random() % model->rowCount(Root()))});
+    while (model->rowCount(index) > 0 && random() % 3 != 0) {
+      const QModelIndex child = model->index(random() % model->rowCount(index), 0, index);
+      if (model->IsUnitLine(child)) break;
+      index = child;
+    }
+    Select(index);
+    prompter.answers = {MessageAnswer::kOk};
+    prompter.ratings = {static_cast<int>(random() % 5) + 1};
+    Trigger(commands[random() % std::size(commands)]);
+  }
+  const std::string edited = Saved();
+  ASSERT_NE(edited, opened);
+  while (frame->UndoStack()->canUndo()) frame->OnUndo();
+  EXPECT_EQ(Saved(), opened);
+  while (frame->UndoStack()->canRedo()) frame->OnRedo();
+  EXPECT_EQ(Saved(), edited);
+}
+
+}  // namespace
+}  // namespace valdren
