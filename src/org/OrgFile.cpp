@@ -70,8 +70,8 @@ void SyncFolder(const fs::path& target) {
 }
 #endif
 
-// An output buffer over a file descriptor, so that the file can be flushed to the disk with
-// fsync before it replaces the old one.
+// An output buffer over a file descriptor, so that the file can be flushed to the disk before it
+// replaces the old one.
 class DescriptorBuffer : public std::streambuf {
  public:
   explicit DescriptorBuffer(int fd) : fd_(fd) {
