@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/TextInput.h"
+#include "base/Utf8Path.h"
 #include "builder/Builder.h"
 #include "builder/UserBuilder.h"
 #include "builder/UserChoices.h"
@@ -118,7 +119,7 @@ int Build(Tool& tool, const Options& options) {
   OrgRoot root;
   if (!options.into.empty()) {
     // Appending to what was read only in part would save the loss over the file.
-    const OrgFileStatus status = LoadOrganization(root, options.into);
+    const OrgFileStatus status = LoadOrganization(root, Utf8Path(options.into));
     if (status != OrgFileStatus::kDone)
       return failed(options.into + ": " + std::string(OrgFileMessage(status)));
   }
@@ -146,7 +147,7 @@ int Build(Tool& tool, const Options& options) {
   }
   AddToOrganization(root, std::move(item), unit->Morale());
 
-  const OrgFileStatus saved = SaveOrganization(root, options.output);
+  const OrgFileStatus saved = SaveOrganization(root, Utf8Path(options.output));
   if (saved != OrgFileStatus::kDone)
     return failed(options.output + ": " + std::string(OrgFileMessage(saved)));
   return tool.Finish();

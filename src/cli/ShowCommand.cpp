@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/Utf8Path.h"
 #include "cli/JsonText.h"
 #include "cli/Tool.h"
 #include "oob/ErrorLog.h"
@@ -69,7 +70,7 @@ struct ShowOptions {
 
 int Show(Tool& tool, const ShowOptions& options) {
   OrgRoot root;
-  const OrgFileStatus status = LoadOrganization(root, options.file);
+  const OrgFileStatus status = LoadOrganization(root, Utf8Path(options.file));
   const std::string failure = options.file + ": " + std::string(OrgFileMessage(status));
   if (status == OrgFileStatus::kUnableToOpen) return tool.Fail(failure);
   int result = kSuccess;

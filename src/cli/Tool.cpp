@@ -5,6 +5,7 @@
 #include <iostream>
 #include <iterator>
 
+#include "base/Utf8Path.h"
 #include "oob/ErrorLog.h"
 
 namespace valdren::cli {
@@ -57,8 +58,9 @@ std::optional<std::string> ReadInput(const std::string& name, std::string& reaso
     reason = "cannot read standard input";
     return std::nullopt;
   }
+  const std::filesystem::path path = Utf8Path(name);
   std::error_code failure;
-  const auto status = std::filesystem::status(name, failure);
+  const auto status = std::filesystem::status(path, failure);
   if (!std::filesystem::exists(status)) {
     reason = "cannot read " + name + ": no such file";
     return std::nullopt;
@@ -67,7 +69,7 @@ std::optional<std::string> ReadInput(const std::string& name, std::string& reaso
     reason = "cannot read " + name + ": it is a folder";
     return std::nullopt;
   }
-  std::ifstream file(name, std::ios::binary);
+  std::ifstream file(path, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   if (!file.is_open() || file.bad()) {
     reason = "cannot read " + name;

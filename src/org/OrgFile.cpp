@@ -1,8 +1,15 @@
 #include "org/OrgFile.h"
 
 #include <fcntl.h>
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <io.h>
+#include <process.h>
 #include <sys/stat.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <array>
 #include <cerrno>
@@ -20,8 +27,51 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// An output buffer over a file descriptor, so that the file can be flushed to the disk with
-// fsync before it replaces the old one.
+// What saving asks of the system, on each: paths go to the wide-character calls on Windows, so
+// that any file name works there.
+#ifdef _WIN32
+bool Writable(const fs::path& file) {
+  return ::_waccess(file.c_str(), 2) == 0;
+}
+int CreateNew(const fs::path& file) {
+  return ::_wopen(file.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                  _S_IREAD | _S_IWRITE);
+}
+bool FlushToDisk(int fd) {
+  return ::_commit(fd) == 0;
+}
+// Replaces the target in one step, or fails and leaves it as it was (as Windows does while another
+// program has the target open without leave to delete it).
+bool Replace(const fs::path& from, const fs::path& to) {
+  return ::MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+// MOVEFILE_WRITE_THROUGH has already put the new name on the disk.
+void SyncFolder(const fs::path&) {}
+#else
+bool Writable(const fs::path& file) {
+  return ::access(file.c_str(), W_OK) == 0;
+}
+int CreateNew(const fs::path& file) {
+  return ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+bool FlushToDisk(int fd) {
+  return ::fsync(fd) == 0;
+}
+bool Replace(const fs::path& from, const fs::path& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+void SyncFolder(const fs::path& target) {
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+#endif
+
+// An output buffer over a file descriptor, so that the file can be flushed to the disk before it
+// replaces the old one.
 class DescriptorBuffer : public std::streambuf {
  public:
   explicit DescriptorBuffer(int fd) : fd_(fd) {
@@ -43,7 +93,7 @@ class DescriptorBuffer : public std::streambuf {
   bool Drain() {
     const char* at = pbase();
     while (at < pptr()) {
-      const ssize_t written = ::write(fd_, at, static_cast<std::size_t>(pptr() - at));
+      const auto written = ::write(fd_, at, static_cast<unsigned>(pptr() - at));
       if (written < 0 && errno == EINTR) continue;
       if (written <= 0) return false;
       at += written;
@@ -59,13 +109,14 @@ class DescriptorBuffer : public std::streambuf {
 // A new file beside the target, created under a name no other file has.
 int CreateTemporary(const fs::path& target, fs::path& temporary) {
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string stem(1, '.');
-  stem.append(target.filename().string()).append(1, '.').append(std::to_string(::getpid()));
+  fs::path stem(".");
+  stem += target.filename();
+  stem += "." + std::to_string(::getpid());
   for (int attempt = 0; attempt < 1000; ++attempt) {
-    std::string name = stem;
-    name.append(1, '.').append(std::to_string(attempt)).append(".tmp");
+    fs::path name = stem;
+    name += "." + std::to_string(attempt) + ".tmp";
     temporary = folder / name;
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = CreateNew(temporary);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -79,17 +130,10 @@ fs::path ResolvedTarget(const fs::path& path) {
   return error ? path : resolved;
 }
 
-void SyncFolder(const fs::path& target) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 OrgFileStatus Abandon(int fd, const fs::path& temporary, OrgFileStatus status) {
   if (fd >= 0) ::close(fd);
-  ::unlink(temporary.c_str());
+  std::error_code ignored;
+  fs::remove(temporary, ignored);
   return status;
 }
 
@@ -114,15 +158,15 @@ std::string_view OrgFileMessage(OrgFileStatus status) {
 OrgFileStatus SaveOrganization(const OrgRoot& root, const fs::path& path) {
   const fs::path target = ResolvedTarget(path);
   // A file that could not be opened for writing in place is not replaced behind the user's back.
-  struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  if (exists && (S_ISDIR(old.st_mode) || ::access(target.c_str(), W_OK) != 0))
-    return OrgFileStatus::kUnableToOpen;
+  std::error_code error;
+  const fs::file_status old = fs::status(target, error);
+  const bool exists = fs::exists(old);
+  if (exists && (fs::is_directory(old) || !Writable(target))) return OrgFileStatus::kUnableToOpen;
 
   fs::path temporary;
   const int fd = CreateTemporary(target, temporary);
   if (fd < 0) return OrgFileStatus::kUnableToOpen;
-  if (exists) ::fchmod(fd, old.st_mode & 07777);
+  if (exists) fs::permissions(temporary, old.permissions() & fs::perms::mask, error);
 
   {
     DescriptorBuffer buffer(fd);
@@ -130,10 +174,9 @@ OrgFileStatus SaveOrganization(const OrgRoot& root, const fs::path& path) {
     if (!root.Write(out)) return Abandon(fd, temporary, OrgFileStatus::kErrorWriting);
     if (!out.flush()) return Abandon(fd, temporary, OrgFileStatus::kErrorClosing);
   }
-  if (::fsync(fd) != 0) return Abandon(fd, temporary, OrgFileStatus::kErrorClosing);
+  if (!FlushToDisk(fd)) return Abandon(fd, temporary, OrgFileStatus::kErrorClosing);
   if (::close(fd) != 0) return Abandon(-1, temporary, OrgFileStatus::kErrorClosing);
-  if (::rename(temporary.c_str(), target.c_str()) != 0)
-    return Abandon(-1, temporary, OrgFileStatus::kErrorClosing);
+  if (!Replace(temporary, target)) return Abandon(-1, temporary, OrgFileStatus::kErrorClosing);
   SyncFolder(target);
   return OrgFileStatus::kDone;
 }

@@ -5,6 +5,7 @@
 #include <regex>
 #include <sstream>
 
+#include "base/Utf8Path.h"
 #include "builder/Builder.h"
 #include "builder/BuilderState.h"
 #include "cli/RunTool.h"
@@ -211,6 +212,23 @@ TEST_F(BuildCommand, WritesWhatTheBuilderMakesFromTheSameSeed) {
   AddToOrganization(root, builder.Instantiate(battalion, "", nullptr, std::nullopt),
                     battalion.Morale());
   EXPECT_EQ(folder.Read("out.org"), WriteOrganization(root));
+}
+
+// Names are UTF-8 on the command line whatever the system's code page holds: the game folder,
+// the file saved and the file shown all have names beyond any one code page.
+TEST_F(BuildCommand, FileNamesInAnyScriptAreFoundAndWritten) {
+  const std::filesystem::path game = folder.Path() / Utf8Path("Spielst\u00e4nde \u0394\u0436");
+  std::filesystem::create_directory(game);
+  for (const char* name : {"platoon.obx", "company.oob", "battalion.oob"})
+    std::filesystem::copy_file(folder.Path() / name, game / name);
+  const std::string saved = "\u0394\u0436 1941.org";
+  const auto built = RunTool({"-C", game.string(), "build", "C100001", "--output", saved});
+  ASSERT_EQ(built.status, 0) << built.err;
+  EXPECT_TRUE(std::filesystem::is_regular_file(game / "error.log"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(game / Utf8Path(saved)));
+  const auto shown = RunTool({"-C", game.string(), "show", "--json", saved});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_NE(shown.out.find("\"Rifle Company\""), std::string::npos) << shown.out;
 }
 
 // The gun company has its guns from 1943 on.

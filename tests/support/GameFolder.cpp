@@ -1,18 +1,21 @@
 #include "support/GameFolder.h"
 
-#include <stdlib.h>
-
-#include <stdexcept>
-
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <stdexcept>
 
 namespace valdren::test {
 
+// A name no other folder has: creating a folder that exists fails, and another name is tried.
 GameFolder::GameFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "valdren-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-  path_ = pattern;
+  const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path_ = temporary / ("valdren-" + std::to_string(random()));
+    if (std::filesystem::create_directory(path_)) return;
+  }
+  throw std::runtime_error("cannot create a temporary folder");
 }
 
 GameFolder::~GameFolder() {
