@@ -54,6 +54,17 @@ xdotool mousemove 900 600 click 1 key Home Down Right Down Down Right
 sleep 0.5
 import -window root "$outdir/organization.png" || fail "no screenshot"
 
+# A division built with automatic choices from the toolbar, then saved over main.org: Germany's
+# Divisions group (the sixth group below it), its first template, the toolbar's first button, Ctrl+S.
+xdotool mousemove 300 600 click 1 key Home Down Down Down Down Down Down Down Down Right Down
+xdotool mousemove 15 51 click 1
+sleep 1
+import -window root "$outdir/built.png" || fail "no screenshot"
+xdotool key ctrl+s
+sleep 1
+divisions=$(grep -c '^D' main.org)
+[ "$divisions" -eq 3 ] || fail "main.org holds $divisions divisions after the build and the save, not 3"
+
 wmctrl -c "$title" || fail "the window manager could not close the window"
 for _ in $(seq 100); do
   kill -0 "$pid" 2>/dev/null || break
