@@ -8,33 +8,15 @@
 #include <memory>
 
 #include "app/MainFrame.h"
-#include "app/Prompter.h"
+#include "editor/NoQuestions.h"
 #include "support/GameFolder.h"
 #include "support/SyntheticGameFolder.h"
 
 namespace valdren {
 namespace {
 
-// Start-up asks nothing of a folder that loads; a question would stop the benchmark.
-class NoQuestions : public Prompter {
- public:
-  MessageAnswer Message(const QString& text, const QString&, MessageIcon, MessageButtons) override {
-    qFatal("unexpected question: %s", qPrintable(text));
-  }
-  bool MessageWithCheckBox(const QString& text, const QString&, const QString&) override {
-    qFatal("unexpected question: %s", qPrintable(text));
-  }
-  void About(const QString&, const QString&) override {}
-  std::optional<std::filesystem::path> OpenFile(const FileDialogSettings&) override { return {}; }
-  std::optional<std::filesystem::path> SaveFile(const FileDialogSettings&) override { return {}; }
-  std::optional<int> AskMorale(int) override { return {}; }
-  std::optional<int> AskCommandRating(int) override { return {}; }
-  int AskChoice(const OrgTemplate&, const SubunitGroup&) override { return -1; }
-  std::string AskDescription(std::string_view) override { return {}; }
-};
-
 void StartUp(benchmark::State& state, const std::filesystem::path& folder) {
-  NoQuestions prompter;
+  bench::NoQuestions prompter;
   for (auto _ : state) {
     auto window = std::make_unique<MainFrame>(std::string(), folder, prompter);
     window->show();

@@ -85,6 +85,15 @@ int CreatedItemModel::rowCount(const QModelIndex& parent) const {
 
 int CreatedItemModel::columnCount(const QModelIndex&) const { return 1; }
 
+bool CreatedItemModel::hasChildren(const QModelIndex& parent) const {
+  if (!parent.isValid()) return true;
+  if (parent.column() != 0 || IsUnitLine(parent)) return false;
+  const OrgItem* const item = ItemOf(parent);
+  if (!item) return !organization_.items.Empty();
+  if (const OrgGroup* group = item->AsGroup()) return !group->children.Empty();
+  return HasUnitLine(*item);
+}
+
 QVariant CreatedItemModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const OrgItem* const item = ItemOf(index);
