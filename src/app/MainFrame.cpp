@@ -468,7 +468,7 @@ void MainFrame::OnAddAuto() {
   std::unique_ptr<OrgItem> item;
   {
     WaitCursor wait;
-    Builder builder(building_, names_, organization_.month, organization_.year);
+    Builder builder(*building_, names_, organization_.month, organization_.year);
     item = builder.Instantiate(*unit, "", nullptr, std::nullopt);
   }
   AddBuilt(std::move(item), *unit);
@@ -477,7 +477,7 @@ void MainFrame::OnAddAuto() {
 void MainFrame::OnAddUser() {
   const UnitTemplate* unit = CatalogSelection();
   if (!unit) return;
-  Builder builder(building_, names_, organization_.month, organization_.year);
+  Builder builder(*building_, names_, organization_.month, organization_.year);
   PromptedChoices choices(prompter_);
   UserBuilder user(builder, choices);
   AddBuilt(user.InstantiateByUser(*unit, "", nullptr, std::nullopt), *unit);

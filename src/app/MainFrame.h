@@ -91,6 +91,9 @@ class MainFrame : public DocFrame {
   // A word in the status bar with the information beep, when a command has nothing to act on.
   void StatusBeep(const QString& text);
   QUndoStack* UndoStack() const { return undoStack_; }
+  // Every generator of the builder starts from the seed, as the tool's --seed makes them: the
+  // same answers then build the same organization.
+  void SeedBuilder(std::uint32_t seed) { building_ = std::make_unique<BuilderState>(seed); }
 
   // The window in step with a cleared or newly read organization: the filter boxes and the
   // catalog take its date, the created tree is built anew, the title names the file.
@@ -146,7 +149,7 @@ class MainFrame : public DocFrame {
   CatalogBoxes catalogBoxes_;
   std::unique_ptr<CatalogModel> catalog_;
   // The builder's generators and issued numbers live for the run.
-  BuilderState building_;
+  std::unique_ptr<BuilderState> building_ = std::make_unique<BuilderState>();
 
   std::map<int, QAction*> actions_;
   QWidget* client_ = nullptr;

@@ -8,6 +8,9 @@
 #include "app/Commands.h"
 #include "app/CreatedItemModel.h"
 #include "app/TreeView.h"
+#include "builder/Builder.h"
+#include "builder/UserBuilder.h"
+#include "builder/UserChoices.h"
 #include "org/OrgFile.h"
 #include "org/OrgGroup.h"
 
@@ -185,6 +188,56 @@ TEST_F(EditingTest, AnAutomaticBuildGoesLastSelectedAndUndoneAndRedoneAsDrawn) {
   EXPECT_EQ(Saved(), before);
   frame->OnRedo();
   EXPECT_EQ(Saved(), built);
+}
+
+// The builder's questions, answered from lists as the tool's --choices file answers them.
+class ListedChoices : public UserChoices {
+ public:
+  ListedChoices(std::vector<int> choices, std::vector<std::string> texts)
+      : choices_(std::move(choices)), texts_(std::move(texts)) {}
+  int AskChoice(const OrgTemplate&, const SubunitGroup&) override {
+    return next_ < choices_.size() ? choices_[next_++] : -1;
+  }
+  String AskDesignation(std::string_view) override {
+    return String(nextText_ < texts_.size() ? texts_[nextText_++] : std::string());
+  }
+
+ private:
+  std::vector<int> choices_;
+  std::vector<std::string> texts_;
+  std::size_t next_ = 0;
+  std::size_t nextText_ = 0;
+};
+
+TEST_F(EditingTest, AUserChoiceBuildIsTheOneTheBuilderMakesFromTheSameAnswersAndSeed) {
+  frame->OnFileNew();
+  TreeView* catalog = frame->AvailableTree();
+  const QAbstractItemModel* available = catalog->model();
+  const QModelIndex germany = available->index(1, 0, available->index(0, 0));
+  catalog->expand(germany);
+  const QModelIndex panzer = available->index(1, 0, available->index(5, 0, germany));
+  ASSERT_EQ(panzer.data().toString(), "$(1-26). Panzer-Division");
+  catalog->setCurrentIndex(panzer);
+
+  const std::vector<int> choices = {2, 0, 1, 1, 0, 2, 1};
+  const std::vector<std::string> texts = {"11", "3", "IV"};
+  frame->SeedBuilder(7);
+  prompter.choices.assign(choices.begin(), choices.end());
+  prompter.descriptions.assign(texts.begin(), texts.end());
+  prompter.asked.clear();
+  Trigger(kAddUser);
+  EXPECT_TRUE(prompter.Captions().contains("Choice Dialog"));
+  EXPECT_TRUE(prompter.Captions().contains("Description Dialog"));
+
+  BuilderState state(7);
+  OrgRoot expected;
+  Builder builder(state, frame->Names(), expected.month, expected.year);
+  ListedChoices answers(choices, texts);
+  UserBuilder user(builder, answers);
+  const UnitTemplate& unit = *frame->Database().Find(5, 150003);
+  AddToOrganization(expected, user.InstantiateByUser(unit, "", nullptr, std::nullopt),
+                    unit.Morale());
+  EXPECT_EQ(Saved(), WriteOrganization(expected));
 }
 
 // Twenty mixed commands on random items, all undone: the organization is the one opened, byte for
