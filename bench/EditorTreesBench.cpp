@@ -8,11 +8,11 @@
 //   under 0.2 s each.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
 #include <QAction>
 #include <QApplication>
 #include <algorithm>
 #include <array>
-#include <malloc.h>
 #include <memory>
 #include <sstream>
 

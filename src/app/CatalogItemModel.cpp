@@ -13,7 +13,9 @@ CatalogItemModel::CatalogItemModel(CatalogModel& catalog, const TreeImageList& i
   catalog_.SetObserver(this);
 }
 
-CatalogItemModel::~CatalogItemModel() { catalog_.SetObserver(nullptr); }
+CatalogItemModel::~CatalogItemModel() {
+  catalog_.SetObserver(nullptr);
+}
 
 CatalogRow CatalogItemModel::RowOf(const QModelIndex& index) const {
   return index.isValid() ? CatalogRow{index.internalId()} : kNoRow;
@@ -43,7 +45,9 @@ int CatalogItemModel::rowCount(const QModelIndex& parent) const {
   return parent.column() == 0 ? catalog_.ChildCount(RowOf(parent)) : 0;
 }
 
-int CatalogItemModel::columnCount(const QModelIndex&) const { return 1; }
+int CatalogItemModel::columnCount(const QModelIndex&) const {
+  return 1;
+}
 
 bool CatalogItemModel::hasChildren(const QModelIndex& parent) const {
   return rowCount(parent) > 0;
@@ -76,12 +80,16 @@ void CatalogItemModel::BeginRemoveRows(CatalogRow parent, int first, int last) {
   beginRemoveRows(IndexOf(parent), first, last);
 }
 
-void CatalogItemModel::EndRemoveRows() { endRemoveRows(); }
+void CatalogItemModel::EndRemoveRows() {
+  endRemoveRows();
+}
 
 void CatalogItemModel::BeginInsertRows(CatalogRow parent, int first, int last) {
   beginInsertRows(IndexOf(parent), first, last);
 }
 
-void CatalogItemModel::EndInsertRows() { endInsertRows(); }
+void CatalogItemModel::EndInsertRows() {
+  endInsertRows();
+}
 
 }  // namespace valdren

@@ -46,9 +46,9 @@ constexpr std::array<CommandText, 22> kTexts = {{
 
 constexpr std::array<int, 6> kFileItems = {kFileNew,  kFileOpen,   kFileAppend,
                                            kFileSave, kFileSaveAs, kFileExit};
-constexpr std::array<int, 13> kEditItems = {kAddAuto,     kAddUser, 0,         kRename, kChangeMorale,
-                                            kChangeCommand, kMoveUp, kMoveDown, kMoveToTop,
-                                            kMoveToBottom, kDelete, kRaise,    kLower};
+constexpr std::array<int, 13> kEditItems = {
+    kAddAuto,   kAddUser,      0,       kRename, kChangeMorale, kChangeCommand, kMoveUp, kMoveDown,
+    kMoveToTop, kMoveToBottom, kDelete, kRaise,  kLower};
 constexpr std::array<int, 2> kHelpItems = {kHelpContents, kAbout};
 
 constexpr std::array<MenuLayout, 3> kMenuBar = {{
@@ -59,7 +59,9 @@ constexpr std::array<MenuLayout, 3> kMenuBar = {{
 
 }  // namespace
 
-std::span<const CommandText> CommandTexts() { return kTexts; }
+std::span<const CommandText> CommandTexts() {
+  return kTexts;
+}
 
 CommandText CommandTextOf(int id) {
   const auto found = std::find_if(kTexts.begin(), kTexts.end(),
@@ -67,8 +69,12 @@ CommandText CommandTextOf(int id) {
   return found == kTexts.end() ? CommandText{id, {}, {}, {}} : *found;
 }
 
-std::span<const MenuLayout> MenuBarLayout() { return kMenuBar; }
+std::span<const MenuLayout> MenuBarLayout() {
+  return kMenuBar;
+}
 
-std::span<const int> EditingCommands() { return std::span(kEditItems).subspan(3); }
+std::span<const int> EditingCommands() {
+  return std::span(kEditItems).subspan(3);
+}
 
 }  // namespace valdren

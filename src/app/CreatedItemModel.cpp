@@ -34,7 +34,9 @@ void CreatedItemModel::Rebuild() {
   endResetModel();
 }
 
-QModelIndex CreatedItemModel::RootIndex() const { return createIndex(0, 0, nullptr); }
+QModelIndex CreatedItemModel::RootIndex() const {
+  return createIndex(0, 0, nullptr);
+}
 
 QModelIndex CreatedItemModel::IndexOf(const OrgItem& item) const {
   auto row = rows_.find(&item);
@@ -61,7 +63,8 @@ QModelIndex CreatedItemModel::index(int row, int column, const QModelIndex& pare
   const OrgItem* const item = ItemOf(parent);
   if (item && !item->AsGroup()) {
     if (row != 0 || !HasUnitLine(*item)) return {};
-    return createIndex(0, 0, reinterpret_cast<void*>(reinterpret_cast<quintptr>(item) | kUnitLineTag));
+    return createIndex(0, 0,
+                       reinterpret_cast<void*>(reinterpret_cast<quintptr>(item) | kUnitLineTag));
   }
   const auto& children = ChildrenOf(item ? item->AsGroup() : nullptr);
   if (row >= static_cast<int>(children.size())) return {};
@@ -83,7 +86,9 @@ int CreatedItemModel::rowCount(const QModelIndex& parent) const {
   return static_cast<int>(ChildrenOf(item ? item->AsGroup() : nullptr).size());
 }
 
-int CreatedItemModel::columnCount(const QModelIndex&) const { return 1; }
+int CreatedItemModel::columnCount(const QModelIndex&) const {
+  return 1;
+}
 
 bool CreatedItemModel::hasChildren(const QModelIndex& parent) const {
   if (!parent.isValid()) return true;
@@ -123,7 +128,8 @@ Qt::ItemFlags CreatedItemModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   // Only a created item takes a new name: not the root, not a unit line.
   const bool renamable = ItemOf(index) && !IsUnitLine(index);
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | (renamable ? Qt::ItemIsEditable : Qt::NoItemFlags);
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+         (renamable ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
 bool CreatedItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -185,7 +191,8 @@ void CreatedItemModel::EmitChanged(const OrgItem& item) {
     return;
   }
   if (!children_.contains(group)) return;
-  for (OrgItem* child : children_.at(group)) EmitChanged(*child);
+  for (OrgItem* child : children_.at(group))
+    EmitChanged(*child);
 }
 
 QModelIndex CreatedItemModel::ParentIndex(const OrgGroup* group) const {
@@ -195,7 +202,8 @@ QModelIndex CreatedItemModel::ParentIndex(const OrgGroup* group) const {
 void CreatedItemModel::Forget(const OrgGroup* group) {
   const auto table = children_.find(group);
   if (table == children_.end()) return;
-  for (const OrgItem* child : table->second) rows_.erase(child);
+  for (const OrgItem* child : table->second)
+    rows_.erase(child);
   children_.erase(table);
 }
 
@@ -207,7 +215,8 @@ void CreatedItemModel::ForgetSubtree(const OrgItem& item) {
   if (table == children_.end()) return;
   const std::vector<OrgItem*> children = std::move(table->second);
   children_.erase(table);
-  for (const OrgItem* child : children) ForgetSubtree(*child);
+  for (const OrgItem* child : children)
+    ForgetSubtree(*child);
 }
 
 const std::vector<OrgItem*>& CreatedItemModel::ChildrenOf(const OrgGroup* group) const {

@@ -27,8 +27,8 @@ class CreatedItemModel : public QAbstractItemModel {
   Q_OBJECT
 
  public:
-  CreatedItemModel(OrgRoot& organization, const OobDatabase& database,
-                   const TreeImageList& images, QObject* parent = nullptr);
+  CreatedItemModel(OrgRoot& organization, const OobDatabase& database, const TreeImageList& images,
+                   QObject* parent = nullptr);
 
   // The organization has been replaced or changed everywhere (New, Open).
   void Rebuild();

@@ -59,7 +59,9 @@ void DocFrame::OnFileSaveAs() {
   SaveDocumentFile();
 }
 
-void DocFrame::OnFileExit() { close(); }
+void DocFrame::OnFileExit() {
+  close();
+}
 
 void DocFrame::closeEvent(QCloseEvent* event) {
   if (SaveModified())
@@ -86,8 +88,8 @@ void DocFrame::SaveDocumentFile() {
 
 void DocFrame::FileError(OrgFileStatus status, const QString& caption) {
   const std::string_view text = OrgFileMessage(status);
-  prompter_.Message(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
-                    caption, MessageIcon::kExclamation, MessageButtons::kOk);
+  prompter_.Message(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), caption,
+                    MessageIcon::kExclamation, MessageButtons::kOk);
 }
 
 }  // namespace valdren

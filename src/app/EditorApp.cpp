@@ -8,8 +8,7 @@
 
 namespace valdren {
 
-EditorApp::EditorApp(EditorCommandLine commandLine, Prompter& prompter,
-                     ProgramStarter startProgram)
+EditorApp::EditorApp(EditorCommandLine commandLine, Prompter& prompter, ProgramStarter startProgram)
     : commandLine_(std::move(commandLine)),
       prompter_(prompter),
       startProgram_(std::move(startProgram)) {}

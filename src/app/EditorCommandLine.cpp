@@ -5,7 +5,8 @@ namespace valdren {
 namespace {
 
 void SkipBlanks(std::string_view line, std::size_t& at) {
-  while (at < line.size() && line[at] == ' ') ++at;
+  while (at < line.size() && line[at] == ' ')
+    ++at;
 }
 
 }  // namespace

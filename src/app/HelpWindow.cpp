@@ -18,9 +18,9 @@ const QString kContents = QStringLiteral("qrc:/help/index.html");
 
 // The titles of the pages, read once: there are a dozen small pages.
 QHash<QString, QString> IndexPages() {
-  static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
-                                        QRegularExpression::CaseInsensitiveOption |
-                                            QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression title(
+      QStringLiteral("<title>(.*?)</title>"),
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
   QHash<QString, QString> pages;
   const QDir folder(QStringLiteral(":/help"));
   for (const QString& name : folder.entryList({QStringLiteral("*.html")}, QDir::Files)) {
@@ -75,14 +75,17 @@ void HelpWindow::ShowKeyword(const QString& keyword) {
   if (page != pagesByTitle_.constEnd()) {
     browser_->setSource(QUrl(*page));
   } else {
-    browser_->setHtml(tr("<title>No help topic</title><h2>No help topic</h2><p>There is no help topic for \"%1\".</p>"
+    browser_->setHtml(tr("<title>No help topic</title><h2>No help topic</h2><p>There is no help "
+                         "topic for \"%1\".</p>"
                          "<p><a href=\"%2\">Contents</a></p>")
                           .arg(keyword.toHtmlEscaped(), kContents));
   }
   Present();
 }
 
-QString HelpWindow::ShownTitle() const { return browser_->documentTitle(); }
+QString HelpWindow::ShownTitle() const {
+  return browser_->documentTitle();
+}
 
 void HelpWindow::Present() {
   show();

@@ -2,7 +2,9 @@
 
 namespace valdren {
 
-QIcon ProgramIcon() { return QIcon(QStringLiteral(":/images/program-icon.svg")); }
+QIcon ProgramIcon() {
+  return QIcon(QStringLiteral(":/images/program-icon.svg"));
+}
 
 QIcon ToolbarImage(int command) {
   return QIcon(QStringLiteral(":/images/toolbar/%1.svg").arg(command));

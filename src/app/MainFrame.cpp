@@ -1,17 +1,17 @@
 #include "app/MainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
-#include <QApplication>
-#include <QTimer>
-#include <QUndoStack>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QStatusBar>
+#include <QTimer>
+#include <QUndoStack>
 
 #include "app/CatalogItemModel.h"
 #include "app/Commands.h"
@@ -24,9 +24,9 @@
 #include "app/Toolbar.h"
 #include "app/TreeView.h"
 #include "app/WaitCursor.h"
-#include "catalog/CatalogModel.h"
 #include "builder/Builder.h"
 #include "builder/UserBuilder.h"
+#include "catalog/CatalogModel.h"
 #include "catalog/CatalogTexts.h"
 #include "oob/ErrorLog.h"
 #include "org/OrgFile.h"
@@ -35,7 +35,9 @@ namespace valdren {
 
 namespace {
 
-QString Text(std::string_view text) { return QString::fromLatin1(text.data(), text.size()); }
+QString Text(std::string_view text) {
+  return QString::fromLatin1(text.data(), text.size());
+}
 
 constexpr int kMonthBoxWidth = 100;
 constexpr int kYearBoxWidth = 60;
@@ -92,7 +94,8 @@ void MainFrame::CreateActions() {
     action->setToolTip(Text(command.tooltip));
     actions_[command.id] = action;
   }
-  for (const int id : EditingCommands()) Action(id)->setIcon(ToolbarImage(id));
+  for (const int id : EditingCommands())
+    Action(id)->setIcon(ToolbarImage(id));
   Action(kAddAuto)->setIcon(ToolbarImage(kAddAuto));
   Action(kAddUser)->setIcon(ToolbarImage(kAddUser));
 
@@ -105,11 +108,13 @@ void MainFrame::CreateActions() {
   connect(accelerator, &QAction::triggered, this, &MainFrame::ShowHelpContents);
 
   // The platform's usual keys for the file commands; the menu texts stay as they are.
-  const std::pair<int, QKeySequence::StandardKey> keys[] = {
-      {kFileNew, QKeySequence::New},   {kFileOpen, QKeySequence::Open},
-      {kFileSave, QKeySequence::Save}, {kFileSaveAs, QKeySequence::SaveAs},
-      {kFileExit, QKeySequence::Quit}};
-  for (const auto& [id, key] : keys) Action(id)->setShortcuts(key);
+  const std::pair<int, QKeySequence::StandardKey> keys[] = {{kFileNew, QKeySequence::New},
+                                                            {kFileOpen, QKeySequence::Open},
+                                                            {kFileSave, QKeySequence::Save},
+                                                            {kFileSaveAs, QKeySequence::SaveAs},
+                                                            {kFileExit, QKeySequence::Quit}};
+  for (const auto& [id, key] : keys)
+    Action(id)->setShortcuts(key);
 
   connect(Action(kFileNew), &QAction::triggered, this, &MainFrame::OnFileNew);
   connect(Action(kFileOpen), &QAction::triggered, this, &MainFrame::OnFileOpen);
@@ -137,7 +142,8 @@ void MainFrame::CreateToolbar() {
   toolbar_->AddButton(Action(kAddAuto));
   toolbar_->AddButton(Action(kAddUser));
   toolbar_->AddSeparator();
-  for (const int id : EditingCommands()) toolbar_->AddButton(Action(id));
+  for (const int id : EditingCommands())
+    toolbar_->AddButton(Action(id));
   toolbar_->AddSeparator();
 }
 
@@ -152,14 +158,16 @@ void MainFrame::CreateFilterBoxes() {
   };
   const CatalogDate start;
   monthBox_ = makeBox(kMonthFilterId);
-  for (int month = 1; month <= 12; ++month) monthBox_->addItem(Text(MonthName(month)));
+  for (int month = 1; month <= 12; ++month)
+    monthBox_->addItem(Text(MonthName(month)));
   monthBox_->setMaxVisibleItems(12);
   monthBox_->setCurrentIndex(start.month - 1);
   toolbar_->AddWidget(monthBox_, kMonthBoxWidth);
   toolbar_->AddSeparator();
 
   yearBox_ = makeBox(kYearFilterId);
-  for (int year = kFirstYear; year <= kLastYear; ++year) yearBox_->addItem(Text(YearName(year)));
+  for (int year = kFirstYear; year <= kLastYear; ++year)
+    yearBox_->addItem(Text(YearName(year)));
   yearBox_->setCurrentIndex(start.year - kFirstYear);
   toolbar_->AddWidget(yearBox_, kYearBoxWidth);
 
@@ -217,7 +225,8 @@ void MainFrame::CreateMenus() {
 QMenu* MainFrame::PopupMenu(int id, std::span<const int> commands) {
   auto* menu = new QMenu(this);
   menu->setObjectName(QString::number(id));
-  for (const int command : commands) menu->addAction(Action(command));
+  for (const int command : commands)
+    menu->addAction(Action(command));
   return menu;
 }
 
@@ -292,7 +301,9 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void MainFrame::ShowHelpContents() { help_->ShowContents(); }
+void MainFrame::ShowHelpContents() {
+  help_->ShowContents();
+}
 
 void MainFrame::ShowAbout() {
   prompter_.About(tr("About %1").arg(Text(kTitle)),
@@ -380,9 +391,8 @@ void MainFrame::SetupSaveDialog(FileDialogSettings& settings) {
 
 void MainFrame::RefreshViews() {
   // A date read from a file is not range checked: a box whose table lacks it shows nothing.
-  monthBox_->setCurrentIndex(organization_.month >= 1 && organization_.month <= 12
-                                 ? organization_.month - 1
-                                 : -1);
+  monthBox_->setCurrentIndex(
+      organization_.month >= 1 && organization_.month <= 12 ? organization_.month - 1 : -1);
   yearBox_->setCurrentIndex(organization_.year >= kFirstYear && organization_.year <= kLastYear
                                 ? organization_.year - kFirstYear
                                 : -1);
@@ -489,8 +499,7 @@ void MainFrame::AddBuilt(std::unique_ptr<OrgItem> item, const UnitTemplate& unit
   const int nextId = organization_.nextId;
   createdModel_->AppendTopLevel(
       1, [&] { AddToOrganization(organization_, std::move(item), unit.Morale()); });
-  Do(new AddItemsCommand(*createdModel_, organization_, 1, nextId,
-                         tr("Add Unit or Organization")));
+  Do(new AddItemsCommand(*createdModel_, organization_, 1, nextId, tr("Add Unit or Organization")));
   const QModelIndex root = createdModel_->RootIndex();
   createdTree_->expand(root);
   SelectCreated(createdModel_->index(createdModel_->rowCount(root) - 1, 0, root));
@@ -532,8 +541,8 @@ void MainFrame::OnChangeCommand() {
 void MainFrame::OnMove(int command) {
   OrgItem* const item = CreatedSelection();
   if (!item) return;
-  const OrgPlace to = command == kMoveUp     ? organization_.MoveUpPlace(*item)
-                      : command == kMoveDown ? organization_.MoveDownPlace(*item)
+  const OrgPlace to = command == kMoveUp      ? organization_.MoveUpPlace(*item)
+                      : command == kMoveDown  ? organization_.MoveDownPlace(*item)
                       : command == kMoveToTop ? organization_.MoveToTopPlace(*item)
                                               : organization_.MoveToBottomPlace(*item);
   const std::string_view text = CommandTextOf(command).menuText;
@@ -612,7 +621,8 @@ void MainFrame::UpdateCommands() {
   Action(kAddAuto)->setEnabled(hasTemplate);
   Action(kAddUser)->setEnabled(hasTemplate);
   const bool hasCreated = HasCreatedSelection();
-  for (const int id : EditingCommands()) Action(id)->setEnabled(hasCreated);
+  for (const int id : EditingCommands())
+    Action(id)->setEnabled(hasCreated);
 }
 
 }  // namespace valdren

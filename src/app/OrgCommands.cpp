@@ -14,7 +14,8 @@ AddItemsCommand::AddItemsCommand(CreatedItemModel& model, OrgRoot& root, int cou
       nextIdAfter_(root.nextId) {
   // The added items are the last of the top level.
   std::vector<OrgItem*> all;
-  for (const auto& node : root.items) all.push_back(node.item);
+  for (const auto& node : root.items)
+    all.push_back(node.item);
   items_.assign(all.end() - count, all.end());
 }
 
@@ -33,19 +34,27 @@ void AddItemsCommand::redo() {
   root_.nextId = nextIdAfter_;
 }
 
-MoveItemCommand::MoveItemCommand(CreatedItemModel& model, OrgRoot& root, OrgItem& item,
-                                 OrgPlace to, const QString& text)
+MoveItemCommand::MoveItemCommand(CreatedItemModel& model, OrgRoot& root, OrgItem& item, OrgPlace to,
+                                 const QString& text)
     : QUndoCommand(text), model_(model), item_(item), from_(root.PlaceOf(item)), to_(to) {}
 
-void MoveItemCommand::undo() { model_.MoveTo(item_, from_); }
-void MoveItemCommand::redo() { model_.MoveTo(item_, to_); }
+void MoveItemCommand::undo() {
+  model_.MoveTo(item_, from_);
+}
+void MoveItemCommand::redo() {
+  model_.MoveTo(item_, to_);
+}
 
 DeleteItemCommand::DeleteItemCommand(CreatedItemModel& model, OrgRoot& root, OrgItem& item,
                                      const QString& text)
     : QUndoCommand(text), model_(model), item_(item), place_(root.PlaceOf(item)) {}
 
-void DeleteItemCommand::undo() { model_.Attach(std::move(taken_), place_); }
-void DeleteItemCommand::redo() { taken_ = model_.Detach(item_); }
+void DeleteItemCommand::undo() {
+  model_.Attach(std::move(taken_), place_);
+}
+void DeleteItemCommand::redo() {
+  taken_ = model_.Detach(item_);
+}
 
 RenameItemCommand::RenameItemCommand(CreatedItemModel& model, OrgItem& item, String typed,
                                      const QString& text)

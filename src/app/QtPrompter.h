@@ -28,8 +28,7 @@ class QtPrompter : public Prompter {
   std::string AskDescription(std::string_view subject) override;
 
  private:
-  std::optional<std::filesystem::path> RunFileDialog(const FileDialogSettings& settings,
-                                                     bool save);
+  std::optional<std::filesystem::path> RunFileDialog(const FileDialogSettings& settings, bool save);
 
   QWidget* owner_ = nullptr;
   std::function<void(const QString&)> showHelp_ = [](const QString&) {};

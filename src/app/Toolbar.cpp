@@ -29,7 +29,9 @@ void Toolbar::AddButton(QAction* action) {
   AddSlot(button, kButtonSize.width(), false);
 }
 
-void Toolbar::AddSeparator() { AddSlot(nullptr, kSeparatorWidth, true); }
+void Toolbar::AddSeparator() {
+  AddSlot(nullptr, kSeparatorWidth, true);
+}
 
 void Toolbar::AddWidget(QWidget* widget, int width) {
   widget->setParent(this);
@@ -49,7 +51,9 @@ int Toolbar::HeightOf(std::size_t slot) const {
   return slots_[slot].separator ? widgets_[slot]->sizeHint().height() : kButtonSize.height();
 }
 
-QRect Toolbar::SlotRect(int slot) const { return rects_[slot]; }
+QRect Toolbar::SlotRect(int slot) const {
+  return rects_[slot];
+}
 
 void Toolbar::WrapToolbar(int cx) {
   // The slots' places in one row decide, so the rows depend on the width alone.
@@ -70,12 +74,14 @@ void Toolbar::Relayout() {
     if (!rowEnds) continue;
     // A row of separators alone (the rest of a row that ended at a filter box) takes no room.
     int rowHeight = 0;
-    for (std::size_t j = rowStart; j <= i; ++j) rowHeight = std::max(rowHeight, HeightOf(j));
+    for (std::size_t j = rowStart; j <= i; ++j)
+      rowHeight = std::max(rowHeight, HeightOf(j));
     for (std::size_t j = rowStart; j <= i; ++j) {
       rects_[j].setHeight(rowHeight);
       if (!widgets_[j]) continue;
       const int height = HeightOf(j);
-      const QRect place(rects_[j].left(), top + (rowHeight - height) / 2, rects_[j].width(), height);
+      const QRect place(rects_[j].left(), top + (rowHeight - height) / 2, rects_[j].width(),
+                        height);
       widgets_[j]->setGeometry(place);
     }
     top += rowHeight;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/EditorApp.h"
+#include "app/HelpWindow.h"
 #include "app/MainFrame.h"
 #include "app/QtPrompter.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
                             });
   editor.InitInstance();
   prompter.SetOwner(editor.Window());
+  prompter.SetHelp(
+      [&editor](const QString& keyword) { editor.Window()->Help()->ShowKeyword(keyword); });
   const int status = application.exec();
   editor.ExitInstance();
   return status;

@@ -39,7 +39,9 @@ OrgPlace OrgRoot::MoveDownPlace(const OrgItem& item) const {
   return {place.parent, place.index == last ? 0 : place.index + 1};
 }
 
-OrgPlace OrgRoot::MoveToTopPlace(const OrgItem& item) const { return {item.parent, 0}; }
+OrgPlace OrgRoot::MoveToTopPlace(const OrgItem& item) const {
+  return {item.parent, 0};
+}
 
 OrgPlace OrgRoot::MoveToBottomPlace(const OrgItem& item) const {
   return {item.parent, static_cast<int>(SiblingsOf(item).Size()) - 1};
@@ -74,7 +76,8 @@ OrgItem& OrgRoot::Attach(std::unique_ptr<OrgItem> item, OrgPlace place) {
   Siblings& list = place.parent ? place.parent->children : items;
   item->parent = place.parent;
   ItemNode<OrgItem>* before = list.First();
-  for (int i = 0; before && i < place.index; ++i) before = before->next;
+  for (int i = 0; before && i < place.index; ++i)
+    before = before->next;
   OrgItem& attached = *item;
   if (before)
     list.InsertBefore(before, std::move(item));
@@ -87,12 +90,22 @@ void OrgRoot::MoveTo(OrgItem& item, OrgPlace place) {
   if (std::unique_ptr<OrgItem> moved = Detach(item)) Attach(std::move(moved), place);
 }
 
-void OrgRoot::MoveUp(OrgItem& item) { MoveTo(item, MoveUpPlace(item)); }
-void OrgRoot::MoveDown(OrgItem& item) { MoveTo(item, MoveDownPlace(item)); }
-void OrgRoot::MoveToTop(OrgItem& item) { MoveTo(item, MoveToTopPlace(item)); }
-void OrgRoot::MoveToBottom(OrgItem& item) { MoveTo(item, MoveToBottomPlace(item)); }
+void OrgRoot::MoveUp(OrgItem& item) {
+  MoveTo(item, MoveUpPlace(item));
+}
+void OrgRoot::MoveDown(OrgItem& item) {
+  MoveTo(item, MoveDownPlace(item));
+}
+void OrgRoot::MoveToTop(OrgItem& item) {
+  MoveTo(item, MoveToTopPlace(item));
+}
+void OrgRoot::MoveToBottom(OrgItem& item) {
+  MoveTo(item, MoveToBottomPlace(item));
+}
 
-void OrgRoot::Remove(OrgItem& item) { Detach(item); }
+void OrgRoot::Remove(OrgItem& item) {
+  Detach(item);
+}
 
 bool OrgRoot::Raise(OrgItem& item) {
   const std::optional<OrgPlace> place = RaisePlace(item);

@@ -30,7 +30,8 @@ class EditingTest : public test::MainFrameFixture {
   QModelIndex Root() const { return model->index(0, 0); }
   QModelIndex At(std::initializer_list<int> rows) const {
     QModelIndex index = Root();
-    for (const int row : rows) index = model->index(row, 0, index);
+    for (const int row : rows)
+      index = model->index(row, 0, index);
     return index;
   }
   QStringList Names(const QModelIndex& parent) const {
@@ -246,8 +247,8 @@ TEST_F(EditingTest, UndoingEveryStepOfARandomSessionGivesBackTheFile) {
   QAbstractItemModelTester tester(model);
   const std::string opened = Saved();
   std::mt19937 random(20261206);
-  const int commands[] = {kMoveUp, kMoveDown,   kMoveToTop, kMoveToBottom, kDelete,
-                          kRaise,  kLower,      kChangeMorale, kChangeCommand};
+  const int commands[] = {kMoveUp, kMoveDown, kMoveToTop,    kMoveToBottom, kDelete,
+                          kRaise,  kLower,    kChangeMorale, kChangeCommand};
   for (int step = 0; step < 20; ++step) {
     // A random created item, reached through rows the view has.
     QModelIndex index = At({static_cast<int>(random() % model->rowCount(Root()))});
@@ -263,9 +264,11 @@ TEST_F(EditingTest, UndoingEveryStepOfARandomSessionGivesBackTheFile) {
   }
   const std::string edited = Saved();
   ASSERT_NE(edited, opened);
-  while (frame->UndoStack()->canUndo()) frame->OnUndo();
+  while (frame->UndoStack()->canUndo())
+    frame->OnUndo();
   EXPECT_EQ(Saved(), opened);
-  while (frame->UndoStack()->canRedo()) frame->OnRedo();
+  while (frame->UndoStack()->canRedo())
+    frame->OnRedo();
   EXPECT_EQ(Saved(), edited);
 }
 

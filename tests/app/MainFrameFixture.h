@@ -9,12 +9,14 @@
 #include <filesystem>
 #include <memory>
 
-#include "support/GameFolder.h"
 #include "ScriptedPrompter.h"
 #include "app/MainFrame.h"
+#include "support/GameFolder.h"
 
 // Texts in the tests' failure messages as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace valdren::test {
 

@@ -31,7 +31,8 @@ void ContextMenu(QWidget* widget, QContextMenuEvent::Reason reason, QPoint at) {
 
 QStringList Entries(const QComboBox* box) {
   QStringList entries;
-  for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+  for (int i = 0; i < box->count(); ++i)
+    entries << box->itemText(i);
   return entries;
 }
 
@@ -40,8 +41,8 @@ TEST_F(MainFrameTest, StartsAtJune1941WithTheSkeletons) {
   MainFrame& window = Open();
   EXPECT_EQ(window.windowTitle(), "Valdren Organization Editor");
   EXPECT_EQ(Entries(window.MonthBox()),
-            QStringList({"January", "February", "March", "April", "May", "June", "July",
-                         "August", "September", "October", "November", "December"}));
+            QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
+                         "September", "October", "November", "December"}));
   EXPECT_EQ(Entries(window.YearBox()),
             QStringList({"1939", "1940", "1941", "1942", "1943", "1944", "1945"}));
   EXPECT_EQ(window.MonthBox()->currentText(), "June");
@@ -71,7 +72,8 @@ TEST_F(MainFrameTest, StartsAtJune1941WithTheSkeletons) {
 
 TEST_F(MainFrameTest, DataErrorIsShownBeforeTheWindowAndWhatLoadedStays) {
   // The second record's group line is broken; the first record stays loaded.
-  folder.Write("company.oob", "39 1 45 12 C10001 6 Rifle Company\n\n39 1 45 12 C20001 6 Co\n39 x\n");
+  folder.Write("company.oob",
+               "39 1 45 12 C10001 6 Rifle Company\n\n39 1 45 12 C20001 6 Co\n39 x\n");
   MainFrame& window = Open();
   ASSERT_EQ(prompter.asked.size(), 1u);
   const auto& box = prompter.asked[0];
@@ -179,8 +181,7 @@ TEST_F(MainFrameTest, PromptCoversReadyWhileThePointerIsOverACommand) {
   Show(801, 500);
   QStatusTipEvent over(window.Action(210)->statusTip());
   QApplication::sendEvent(&window, &over);
-  EXPECT_EQ(window.statusBar()->currentMessage(),
-            "Delete selected unit or organization from list");
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Delete selected unit or organization from list");
   EXPECT_FALSE(window.PromptPane()->isVisible());
   QStatusTipEvent gone{QString()};
   QApplication::sendEvent(&window, &gone);
@@ -233,7 +234,8 @@ TEST_F(MainFrameTest, NarrowWindowWrapsTheToolbarAtSeparators) {
   Show(1000, 500);
   const Toolbar* toolbar = window.ToolbarWidget();
   const int oneRow = toolbar->height();
-  for (int slot = 0; slot < toolbar->SlotCount(); ++slot) EXPECT_FALSE(toolbar->IsWrapped(slot));
+  for (int slot = 0; slot < toolbar->SlotCount(); ++slot)
+    EXPECT_FALSE(toolbar->IsWrapped(slot));
 
   // In one row the last editing button (slot 12) ends at 4 + 2 * 24 + 8 + 10 * 24 = 300 and the
   // year box at 476. At 300 pixels slot 12 reaches the edge: the separator after the add
@@ -278,10 +280,11 @@ TEST_F(MainFrameTest, PopupMenusOnlyOverTheTreesAndTheSelectionStays) {
               ContextMenu(window.CreatedTree()->viewport(), QContextMenuEvent::Keyboard, {5, 5});
             }),
             "3");
-  for (QWidget* elsewhere : {static_cast<QWidget*>(window.ToolbarWidget()),
-                             static_cast<QWidget*>(window.statusBar())}) {
-    EXPECT_EQ(PopupOpenedBy(
-                  [&] { ContextMenu(elsewhere, QContextMenuEvent::Mouse, elsewhere->rect().center()); }),
+  for (QWidget* elsewhere :
+       {static_cast<QWidget*>(window.ToolbarWidget()), static_cast<QWidget*>(window.statusBar())}) {
+    EXPECT_EQ(PopupOpenedBy([&] {
+                ContextMenu(elsewhere, QContextMenuEvent::Mouse, elsewhere->rect().center());
+              }),
               "");
   }
 }

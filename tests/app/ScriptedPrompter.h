@@ -16,7 +16,7 @@ namespace valdren::test {
 class ScriptedPrompter : public Prompter {
  public:
   struct Asked {
-    QString text;  // a file dialog's initial name
+    QString text;     // a file dialog's initial name
     QString caption;  // "Open", "Save" for the file dialogs
     MessageIcon icon = MessageIcon::kNone;
     MessageButtons buttons = MessageButtons::kOk;
@@ -33,8 +33,8 @@ class ScriptedPrompter : public Prompter {
   }
   bool MessageWithCheckBox(const QString& text, const QString& caption,
                            const QString& checkBox) override {
-    asked.push_back({text, caption, MessageIcon::kNone, MessageButtons::kOk, checkBox,
-                     AnyWindowShown()});
+    asked.push_back(
+        {text, caption, MessageIcon::kNone, MessageButtons::kOk, checkBox, AnyWindowShown()});
     return checks.empty() ? false : Next(checks);
   }
   void About(const QString& caption, const QString& text) override {
@@ -68,7 +68,8 @@ class ScriptedPrompter : public Prompter {
   // The captions of what was asked, in order.
   QStringList Captions() const {
     QStringList captions;
-    for (const Asked& question : asked) captions << question.caption;
+    for (const Asked& question : asked)
+      captions << question.caption;
     return captions;
   }
 

@@ -13,8 +13,8 @@ namespace {
 using TreesTest = test::MainFrameFixture;
 
 std::string PlatoonLine(const std::string& reference, const std::string& name) {
-  std::string line = "P" + reference +
-                     " 3 0 0 0 0 0 0 0 0 M 0 0 0 0 0 0 0 W 0 0 0 0 0 0 39 1 45 12 0 0 0 " + name;
+  std::string line =
+      "P" + reference + " 3 0 0 0 0 0 0 0 0 M 0 0 0 0 0 0 0 W 0 0 0 0 0 0 39 1 45 12 0 0 0 " + name;
   Scramble(line);
   return line + "\n";
 }
