@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/CaseFold.h"
 #include "catalog/CatalogMessages.h"
 #include "catalog/CatalogTexts.h"
 #include "oob/OobDatabase.h"
@@ -255,8 +256,7 @@ void CatalogModel::FillNation(int nation) {
   NationState& state = nations_[nation];
   std::array<std::vector<const UnitTemplate*>, kEchelonCount> listed;
   for (const UnitTemplate* unit : state.templates)
-    if (unit->InDateRange(date_.month, date_.year) && ListedInCatalog(*unit))
-      listed[unit->echelon].push_back(unit);
+    if (IsListed(*unit)) listed[unit->echelon].push_back(unit);
   for (int echelon = 0; echelon < kEchelonCount; ++echelon) {
     if (listed[echelon].empty()) continue;
     const int last = static_cast<int>(listed[echelon].size()) - 1;
@@ -271,6 +271,10 @@ void CatalogModel::FillNation(int nation) {
   if (counted.count == 0) return;
   messages_.BeginMessages(counted.count);
   ReportMissing(nation, messages_);
+}
+
+bool CatalogModel::IsListed(const UnitTemplate& unit) const {
+  return unit.InDateRange(date_.month, date_.year) && ListedInCatalog(unit);
 }
 
 void CatalogModel::ReportMissing(int nation, CatalogMessages& messages) {
@@ -299,6 +303,32 @@ void CatalogModel::RefreshCatalog() {
     EmptyNation(nation);
     if (nations_[nation].expanded) FillNation(nation);
   }
+}
+
+// ---- Finding templates
+
+std::vector<CatalogMatch> CatalogModel::FindTemplates(std::string_view text) const {
+  std::vector<CatalogMatch> matches;
+  if (text.empty()) return matches;
+  for (const int nation : presentNations_) {
+    const auto first = static_cast<std::ptrdiff_t>(matches.size());
+    std::array<int, kEchelonCount> listed{};
+    for (const UnitTemplate* unit : nations_[nation].templates) {
+      if (!IsListed(*unit)) continue;
+      const int index = listed[unit->echelon]++;
+      if (ContainsIgnoringCase(unit->name.View(), text))
+        matches.push_back({nation, unit->echelon, index, unit, date_});
+    }
+    // Found in load order, which mixes the echelons; stable, so each group keeps its order.
+    std::ranges::stable_sort(matches.begin() + first, matches.end(), {}, &CatalogMatch::echelon);
+  }
+  return matches;
+}
+
+CatalogRow CatalogModel::MatchRow(const CatalogMatch& match) {
+  if (match.date != date_) return kNoRow;
+  FillNation(match.nation);
+  return Child(EchelonGroupRow(match.nation, match.echelon), match.index);
 }
 
 // ---- The filter date

@@ -25,6 +25,17 @@ struct CatalogRow {
 };
 inline constexpr CatalogRow kNoRow{};
 
+// A template that a search of the catalog found: where its row is listed, at the date it was
+// found at.
+struct CatalogMatch {
+  int nation = 0;
+  int echelon = 0;
+  int index = 0;  // among the rows of the echelon group
+  const UnitTemplate* unit = nullptr;
+  CatalogDate date;
+  bool operator==(const CatalogMatch&) const = default;
+};
+
 // Told before and after the rows under an echelon group change, the only rows that ever do, so
 // that a view can follow (a Qt model passes these on as beginRemoveRows and so on).
 class CatalogObserver {
@@ -94,6 +105,17 @@ class CatalogModel {
   // Empties every nation and fills again those that are expanded, in nation order.
   void RefreshCatalog();
 
+  // ---- Finding templates.
+  // The templates listed at the filter date, in every nation, whose name contains the text,
+  // letters compared without regard to case (FoldCase), in the catalog's order: by nation, by
+  // echelon group, then as listed. The value a platoon's row shows after its name is not part of
+  // the name. No nation is filled to search it; an empty text finds nothing.
+  std::vector<CatalogMatch> FindTemplates(std::string_view text) const;
+  // The row of a match found at the current filter date, its nation filled first if it is not
+  // (showing the nation's messages, as expanding it does); kNoRow for a match of another date.
+  // Showing the row (expanding the nation and the echelon group) is the view's part.
+  CatalogRow MatchRow(const CatalogMatch& match);
+
   // ---- The filter date.
   CatalogDate FilterDate() const { return date_; }
   // A filter box has closed with the text it shows. When that names the date's month (year)
@@ -145,6 +167,8 @@ class CatalogModel {
   Node* NodeOf(CatalogRow row) const;
   // Makes the children of a node; returns the slot of the first.
   std::uint32_t MakeChildren(int nation, std::uint32_t slot) const;
+  // Whether a filled nation lists the template at the filter date.
+  bool IsListed(const UnitTemplate& unit) const;
   void EmptyNation(int nation);
   // Shows the messages of the nation's templates in range, in the order of the templates.
   void ReportMissing(int nation, CatalogMessages& messages);

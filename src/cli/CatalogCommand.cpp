@@ -1,10 +1,12 @@
-// valdren catalog [--date DATE] [--depth N] [--json] [NATION ...]: the tree "Available Units and
-// Organizations" as the editor shows it once the nations have been expanded, with the messages
-// that expanding them shows.
+// valdren catalog [--date DATE] [--depth N] [--json] [--find TEXT] [NATION ...]: the tree
+// "Available Units and Organizations" as the editor shows it once the nations have been expanded,
+// with the messages that expanding them shows. With --find TEXT, the templates of the tree whose
+// name contains the text instead.
 
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -12,6 +14,7 @@
 
 #include "catalog/CatalogMessages.h"
 #include "catalog/CatalogModel.h"
+#include "catalog/CatalogTexts.h"
 #include "cli/JsonText.h"
 #include "cli/Tool.h"
 #include "cli/ToolData.h"
@@ -85,6 +88,16 @@ void PrintText(std::ostream& out, const CatalogModel& model, int maxDepth) {
       [](int) {});
 }
 
+// A match a line: its nation, echelon group and row, as the tree shows them. Nothing is expanded,
+// so no message is shown.
+void PrintMatches(std::ostream& out, const CatalogModel& model, std::string_view text,
+                  const std::vector<int>& nations) {
+  for (const CatalogMatch& match : model.FindTemplates(text))
+    if (std::ranges::binary_search(nations, match.nation))
+      out << NationName(match.nation) << " / " << EchelonGroupText(match.echelon) << " / "
+          << EntryText({.kind = CatalogKind::kTemplate, .unit = match.unit}) << '\n';
+}
+
 std::string JsonString(std::string_view bytes) {
   return JsonText(bytes).dump();
 }
@@ -116,6 +129,7 @@ void AddCatalogCommand(CommandList& commands) {
     std::string date = "6/41";
     int depth = INT_MAX;
     bool json = false;
+    std::optional<std::string> find;
     std::vector<std::string> nations;
   };
   auto options = std::make_shared<Options>();
@@ -136,13 +150,17 @@ void AddCatalogCommand(CommandList& commands) {
         const auto repeated = std::ranges::unique(nations);
         nations.erase(repeated.begin(), repeated.end());
         for (const int nation : nations)
-          if (model.IsPresent(nation))
+          if (!model.IsPresent(nation)) {
+            if (!options->nations.empty())
+              tool.err << "valdren: the database holds no templates of " << NationName(nation)
+                       << '\n';
+          } else if (!options->find) {
             model.OnCatalogExpanding(model.NationRow(nation), true);
-          else if (!options->nations.empty())
-            tool.err << "valdren: the database holds no templates of " << NationName(nation)
-                     << '\n';
+          }
 
-        if (options->json)
+        if (options->find)
+          PrintMatches(tool.out, model, *options->find, nations);
+        else if (options->json)
           PrintJson(tool.out, model, options->depth, messages.texts);
         else
           PrintText(tool.out, model, options->depth);
@@ -150,13 +168,27 @@ void AddCatalogCommand(CommandList& commands) {
       });
   catalog.add_option("--date", options->date, "The filter date, M/YY or MM/YY (default 6/41)")
       ->check(DateValidator());
-  catalog.add_option("--depth", options->depth, "Print the rows down to N levels below the root")
-      ->check(CLI::NonNegativeNumber)
-      ->option_text("N");
-  catalog.add_flag("--json", options->json, "Print the tree and the messages as one JSON object");
+  CLI::Option* const depth =
+      catalog
+          .add_option("--depth", options->depth, "Print the rows down to N levels below the root")
+          ->check(CLI::NonNegativeNumber)
+          ->option_text("N");
+  CLI::Option* const json = catalog.add_flag("--json", options->json,
+                                             "Print the tree and the messages as one JSON object");
+  catalog
+      .add_option("--find", options->find,
+                  "Print instead the templates listed at the date whose name contains TEXT, "
+                  "ignoring case (ASCII and Windows-1252 letters), one a line as "
+                  "\"NATION / ECHELON GROUP / ROW\" in the tree's order; a platoon's [value] is "
+                  "not part of its name")
+      ->expected(1)
+      ->option_text("TEXT")
+      ->excludes(json)
+      ->excludes(depth);
   catalog
       .add_option("NATION", options->nations,
-                  "Expand these nations (index 0..19 or name); every nation when none is named")
+                  "Expand (with --find: search) these nations (index 0..19 or name); every nation "
+                  "when none is named")
       ->check(CLI::Validator(
           [](std::string& text) -> std::string {
             return ParseNation(text) ? std::string()

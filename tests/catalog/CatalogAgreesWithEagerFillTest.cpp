@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
+#include <string_view>
 
 #include "CatalogTestData.h"
 #include "oob/Nations.h"
@@ -179,6 +181,48 @@ TEST_P(AgreesWithEagerFill, RowsAndMessagesAfterExpandingCollapsingAndRefreshing
   }
   std::vector<std::string> ignored;
   ExpectSame(model, shown, EagerFill{data.Database(), second, ignored}.Catalog(present), messages);
+}
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+// The listed templates whose name holds the text, read off the filled catalog row by row; the row
+// of each match is that very row.
+TEST_P(AgreesWithEagerFill, FindingGivesTheListedTemplatesWhoseNameHoldsTheText) {
+  Generator generator(GetParam());
+  TestDatabase data;
+  generator.Fill(data);
+  const CatalogDate date = generator.Date();
+  RecordedMessages shown;
+  CatalogModel model(data.Database(), shown);
+  model.SetFilterDate(date);
+  std::vector<int> present;
+  for (int nation = 0; nation < 20; ++nation)
+    if (model.IsPresent(nation)) present.push_back(nation);
+  std::vector<std::string> ignored;
+  const TreeRow catalog = EagerFill{data.Database(), date, ignored}.Catalog(present);
+  const std::string text = std::vector<std::string>{"p", "C", "1", "x"}[GetParam() % 4];
+
+  std::vector<CatalogMatch> expected;
+  for (std::size_t n = 0; n < present.size(); ++n)
+    for (int echelon = 0; echelon < 8; ++echelon) {
+      const auto& rows = catalog.children[n].children[echelon].children;
+      for (std::size_t i = 0; i < rows.size(); ++i)
+        if (Lower(rows[i].unit->name.View()).find(Lower(text)) != std::string::npos)
+          expected.push_back({present[n], echelon, static_cast<int>(i), rows[i].unit, date});
+    }
+  const std::vector<CatalogMatch> matches = model.FindTemplates(text);
+  EXPECT_EQ(matches, expected);
+  for (const CatalogMatch& match : matches) {
+    const CatalogRow row = model.MatchRow(match);
+    EXPECT_EQ(model.Template(row), match.unit);
+    EXPECT_EQ(model.Parent(row), model.EchelonGroupRow(match.nation, match.echelon));
+    EXPECT_EQ(model.RowIndex(row), match.index);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneratedDatabases, AgreesWithEagerFill, testing::Range(1u, 301u));

@@ -112,6 +112,23 @@ TEST_F(CatalogCommand, JsonHoldsTheRowsImagesTemplatesAndMessages) {
   EXPECT_EQ(company["children"][0]["children"][0]["template"], "P1101");
 }
 
+// Every nation's templates whose name holds the text, in the tree's order; nothing is expanded, so
+// no message is shown.
+TEST_F(CatalogCommand, FindPrintsTheMatchesWithTheirNationAndEchelonGroup) {
+  const auto result = RunIn(folder, {"catalog", "--find", "RIFLE"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out,
+            "Germany / Platoons / Rifles [10]\nGermany / Companies / Rifle Company\n"
+            "Great Britain / Platoons / Riflemen [8]\nGreat Britain / Companies / Rifle Company\n");
+  EXPECT_EQ(result.err, "");
+  // Only in the named nations.
+  EXPECT_EQ(RunIn(folder, {"catalog", "--find", "rifle", "Great Britain"}).out,
+            "Great Britain / Platoons / Riflemen [8]\nGreat Britain / Companies / Rifle Company\n");
+  const auto none = RunIn(folder, {"catalog", "--find", "[10]"});
+  EXPECT_EQ(none.status, 0);
+  EXPECT_EQ(none.out, "");
+}
+
 // Every command that loads the database goes on with what was loaded, then reports the error.
 TEST_F(DatabaseCommands, ALoadErrorIsReportedAfterWhatWasLoadedWithStatusOne) {
   folder.Write("regiment.oob", "39 1 45 12 R100020 6 Regiment\n39 1 45 12 B999 Nothing\n");

@@ -50,6 +50,8 @@ TEST(Tool, UsageErrorsAndUnreadableFilesFailWithTheirStatus) {
       {{"catalog", "--depth", "-1"}, 2, "--depth"},
       {{"catalog", "20"}, 2, "20"},
       {{"catalog", "germany"}, 2, "germany"},
+      {{"catalog", "--find", "Rifle", "--json"}, 2, "--json"},
+      {{"catalog", "--depth", "3", "--find", "Rifle"}, 2, "--depth"},
       {{"build", "X100001", "--output", "out.org"}, 2, "REF"},
       {{"build", "C10x", "--output", "out.org"}, 2, "REF"},
       {{"build", "C100001", "--date", "6/1941", "--output", "out.org"}, 2, "--date"},
