@@ -11,13 +11,9 @@ namespace valdren {
 
 namespace {
 
-// A platoon listed under "Platoons" shows its catalog value after the name, unless it is a
-// leader (category 4) or of category 3.
 String TemplateText(const UnitTemplate& unit) {
   const auto* platoon = unit.echelon == 0 ? dynamic_cast<const PlatoonTemplate*>(&unit) : nullptr;
-  if (!platoon) return unit.name;
-  const int category = CategoryOf(unit);
-  if (category == 3 || category == kLeaderCategory) return unit.name;
+  if (!platoon || !ShowsCatalogValue(*platoon)) return unit.name;
   std::string text(unit.name.View());
   text.append(" [").append(std::to_string(platoon->catalogValue)).append("]");
   return String(std::move(text));

@@ -48,9 +48,8 @@ inline const OrgTemplate* AsOrg(const UnitTemplate* unit) {
   return unit && unit->echelon != 0 ? dynamic_cast<const OrgTemplate*>(unit) : nullptr;
 }
 
-// A platoon of category 5 is offered only as a choice, never listed under "Platoons".
 inline bool ListedInCatalog(const UnitTemplate& unit) {
-  return unit.echelon != 0 || CategoryOf(unit) != 5;
+  return unit.echelon != 0 || CategoryOf(unit) != kChoiceOnlyCategory;
 }
 
 // Calls visit(entry) for each child of a breakdown row, in order: the groups of a template or

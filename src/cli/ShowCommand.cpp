@@ -1,5 +1,5 @@
-// valdren show [--json] FILE.org: an organization file as the editor's tree of created units
-// shows it, or as JSON for scripts.
+// valdren show [--json] [--strength] FILE.org: an organization file as the editor's tree of
+// created units shows it, or as JSON for scripts; with each group's platoons and value.
 
 #include <memory>
 #include <string>
@@ -14,47 +14,66 @@
 #include "oob/OobDatabase.h"
 #include "org/OrgFile.h"
 #include "org/OrgRoot.h"
+#include "org/Strength.h"
 #include "org/UnitLine.h"
 
 namespace valdren::cli {
 
 namespace {
 
-void PrintItem(std::ostream& out, const OrgItem& item, int indent, const OobDatabase& database) {
-  out << std::string(static_cast<std::size_t>(indent), ' ') << item.name << '\n';
-  if (const OrgGroup* group = item.AsGroup()) {
+// The database, and whether each group shows its strength.
+struct ShowContext {
+  const OobDatabase& database;
+  bool strength;
+};
+
+void PrintItem(std::ostream& out, const OrgItem& item, int indent, const ShowContext& context) {
+  out << std::string(static_cast<std::size_t>(indent), ' ') << item.name;
+  const OrgGroup* const group = item.AsGroup();
+  if (group && context.strength) {
+    const Strength strength = StrengthOf(item, context.database);
+    out << " [" << WithThousands(strength.Platoons()) << " platoons, value "
+        << WithThousands(strength.value) << ']';
+  }
+  out << '\n';
+  if (group) {
     for (const auto& node : group->children)
-      PrintItem(out, *node.item, indent + 2, database);
-  } else if (const auto line = UnitLineText(item, database)) {
+      PrintItem(out, *node.item, indent + 2, context);
+  } else if (const auto line = UnitLineText(item, context.database)) {
     out << std::string(static_cast<std::size_t>(indent + 2), ' ') << *line << '\n';
   }
 }
 
-void PrintTree(std::ostream& out, const OrgRoot& root, const OobDatabase& database) {
+void PrintTree(std::ostream& out, const OrgRoot& root, const ShowContext& context) {
   out << "Created Units and Organizations\n";
   for (const auto& node : root.items)
-    PrintItem(out, *node.item, 2, database);
+    PrintItem(out, *node.item, 2, context);
 }
 
-Json ItemJson(const OrgItem& item) {
+Json ItemJson(const OrgItem& item, const ShowContext& context) {
   Json json = {{"echelon", item.echelon},
                {"reference", item.reference},
                {"id", item.id},
                {"morale", item.morale},
                {"name", JsonText(item.name.View())}};
   if (const OrgGroup* group = item.AsGroup()) {
+    if (context.strength) {
+      const Strength strength = StrengthOf(item, context.database);
+      json["platoons"] = strength.Platoons();
+      json["value"] = strength.value;
+    }
     Json children = Json::array();
     for (const auto& node : group->children)
-      children.push_back(ItemJson(*node.item));
+      children.push_back(ItemJson(*node.item, context));
     json["children"] = std::move(children);
   }
   return json;
 }
 
-void PrintJson(std::ostream& out, const OrgRoot& root) {
+void PrintJson(std::ostream& out, const OrgRoot& root, const ShowContext& context) {
   Json items = Json::array();
   for (const auto& node : root.items)
-    items.push_back(ItemJson(*node.item));
+    items.push_back(ItemJson(*node.item, context));
   const Json json = {{"version", root.version},
                      {"nextId", root.nextId},
                      {"month", root.month},
@@ -66,6 +85,7 @@ void PrintJson(std::ostream& out, const OrgRoot& root) {
 struct ShowOptions {
   std::string file;
   bool json = false;
+  bool strength = false;
 };
 
 int Show(Tool& tool, const ShowOptions& options) {
@@ -74,19 +94,23 @@ int Show(Tool& tool, const ShowOptions& options) {
   const std::string failure = options.file + ": " + std::string(OrgFileMessage(status));
   if (status == OrgFileStatus::kUnableToOpen) return tool.Fail(failure);
   int result = kSuccess;
-  if (options.json) {
-    PrintJson(tool.out, root);
-  } else {
-    // The unit lines name the platoons' templates, so the folder's database is loaded as the
-    // editor loads it; a folder without one shows no unit lines.
-    OobDatabase database;
+  // The unit lines and the strength need the platoons' templates, so the folder's database is
+  // loaded as the editor loads it; a folder without one shows no unit lines. Plain JSON needs
+  // none.
+  OobDatabase database;
+  ErrorText databaseError;
+  if (!options.json || options.strength) {
     ErrorLogFile log(".");
-    const ErrorText databaseError = database.LoadDatabase(".", log.Log());
-    PrintTree(tool.out, root, database);
-    if (databaseError) {
-      tool.err << *databaseError << '\n';
-      result = kFailure;
-    }
+    databaseError = database.LoadDatabase(".", log.Log());
+  }
+  const ShowContext context{database, options.strength};
+  if (options.json)
+    PrintJson(tool.out, root, context);
+  else
+    PrintTree(tool.out, root, context);
+  if (databaseError) {
+    tool.err << *databaseError << '\n';
+    result = kFailure;
   }
   // What was read is shown before the failure is reported, as the editor shows it.
   if (status != OrgFileStatus::kDone) result = tool.Fail(failure);
@@ -101,6 +125,9 @@ void AddShowCommand(CommandList& commands) {
       commands.Add("show", "Print an organization file as the tree of created units shows it",
                    [options](Tool& tool) { return Show(tool, *options); });
   show.add_flag("--json", options->json, "Print the organization as one JSON object");
+  show.add_flag("--strength", options->strength,
+                "After each group's name, its platoons and value (see roster); in JSON, each "
+                "group's \"platoons\" and \"value\"");
   show.add_option("FILE", options->file, "The organization file (.org)")->required();
 }
 

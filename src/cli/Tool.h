@@ -92,6 +92,7 @@ void AddDumpCommand(CommandList& commands);
 void AddCatalogCommand(CommandList& commands);
 void AddObxCommand(CommandList& commands);
 void AddShowCommand(CommandList& commands);
+void AddRosterCommand(CommandList& commands);
 
 // In the order --help lists them.
 inline void AddCommands(CommandList& commands) {
@@ -99,6 +100,7 @@ inline void AddCommands(CommandList& commands) {
   AddDumpCommand(commands);
   AddCatalogCommand(commands);
   AddShowCommand(commands);
+  AddRosterCommand(commands);
   AddBuildCommand(commands);
   AddObxCommand(commands);
 }

@@ -39,8 +39,12 @@ CLI::Validator DateValidator() {
       "DATE");
 }
 
+std::string RefText(int echelon, std::uint32_t reference) {
+  return EchelonLetter(echelon) + std::to_string(reference);
+}
+
 std::string RefText(const UnitTemplate& unit) {
-  return EchelonLetter(unit.echelon) + std::to_string(unit.reference);
+  return RefText(unit.echelon, unit.reference);
 }
 
 }  // namespace valdren::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@ std::optional<CatalogDate> ParseDate(std::string_view text);
 CLI::Validator DateValidator();
 
 // A template as the database files name it: its type prefix and reference number, "C100001".
+std::string RefText(int echelon, std::uint32_t reference);
 std::string RefText(const UnitTemplate& unit);
 
 }  // namespace valdren::cli

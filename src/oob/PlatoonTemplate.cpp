@@ -53,4 +53,10 @@ Scanner& PlatoonTemplate::ReadPlatoon(Scanner& file) {
   return file;
 }
 
+bool ShowsCatalogValue(const UnitTemplate& unit) {
+  const int category = CategoryOf(unit);
+  return unit.echelon == 0 && category != kAttachedCategory && category != kLeaderCategory &&
+         category != kChoiceOnlyCategory;
+}
+
 }  // namespace valdren

@@ -30,4 +30,9 @@ class PlatoonTemplate : public UnitTemplate {
   String thirdName;
 };
 
+// Whether the catalog lists the platoon under "Platoons" with its value after the name
+// ("Rifles [12]"): a platoon that is neither a leader, nor of category 3, nor of category 5
+// (which is never listed there). The value a formation is worth counts these platoons only.
+bool ShowsCatalogValue(const UnitTemplate& unit);
+
 }  // namespace valdren

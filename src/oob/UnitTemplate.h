@@ -34,10 +34,16 @@ inline int CategoryOfReference(std::uint32_t reference) {
   return static_cast<int>(reference / 100 % 10);
 }
 inline constexpr int kLeaderCategory = 4;
+// A category 3 platoon belongs to its unit without counting as one.
+inline constexpr int kAttachedCategory = 3;
+// A category 5 platoon is offered only as a choice, never listed under "Platoons".
+inline constexpr int kChoiceOnlyCategory = 5;
 
 inline int NationOf(const UnitTemplate& unit) {
   return NationOfReference(unit.echelon, unit.reference);
 }
-inline int CategoryOf(const UnitTemplate& unit) { return CategoryOfReference(unit.reference); }
+inline int CategoryOf(const UnitTemplate& unit) {
+  return CategoryOfReference(unit.reference);
+}
 
 }  // namespace valdren

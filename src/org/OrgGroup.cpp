@@ -94,7 +94,7 @@ void OrgGroup::CollectAll(ItemList<OrgItem>& list) {
     node.item->CollectAll(list);
 }
 
-void OrgGroup::CollectUnits(ItemList<OrgItem>& list) {
+void OrgGroup::CollectUnits(ItemList<const OrgItem>& list) const {
   if (!HasSubgroups()) {
     list.Append(this);
     return;

@@ -19,7 +19,7 @@ class OrgGroup : public OrgItem {
   void ClearMark() override;
   OrgItem* FindById(int wanted) override;
   void CollectAll(ItemList<OrgItem>& list) override;
-  void CollectUnits(ItemList<OrgItem>& list) override;
+  void CollectUnits(ItemList<const OrgItem>& list) const override;
   void SetCommandRating(int rating) override;
   bool HasLeader() const override;
   bool HasSubgroups() const override;

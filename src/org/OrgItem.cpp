@@ -6,8 +6,6 @@
 namespace valdren {
 
 namespace {
-// Category 3 platoons belong to their unit without counting as one.
-constexpr int kAttachedCategory = 3;
 constexpr int kBandOffset = 5;
 }  // namespace
 
@@ -50,7 +48,7 @@ void OrgItem::CollectAll(ItemList<OrgItem>& list) {
   list.Append(this);
 }
 
-void OrgItem::CollectUnits(ItemList<OrgItem>& list) {
+void OrgItem::CollectUnits(ItemList<const OrgItem>& list) const {
   if (!IsLeader() && CategoryOfReference(reference) != kAttachedCategory) list.Append(this);
 }
 

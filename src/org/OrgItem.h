@@ -34,7 +34,7 @@ class OrgItem {
   virtual void CollectAll(ItemList<OrgItem>& list);
   // Appends what counts as a unit: a group without subgroups as a whole, otherwise the
   // platoons that are neither leaders nor of category 3.
-  virtual void CollectUnits(ItemList<OrgItem>& list);
+  virtual void CollectUnits(ItemList<const OrgItem>& list) const;
   // Gives every leader of the subtree the rating, each keeping its rating band.
   virtual void SetCommandRating(int rating);
   virtual bool HasLeader() const;

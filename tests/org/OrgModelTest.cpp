@@ -76,13 +76,17 @@ TEST(OrgGroup, SubtreeOperationsReachEveryItemBelow) {
   division.mark = empty.mark = lead.mark = other.mark = 7;
   division.SetMorale(9);
   division.ClearMark();
-  ItemList<OrgItem> units, all;
+  ItemList<const OrgItem> units;
+  ItemList<OrgItem> all;
   division.CollectUnits(units);
   division.CollectAll(all);
   std::string names;
-  for (const ItemList<OrgItem>* list : {&units, &all})
-    for (const auto& node : *list)
+  const auto addNames = [&names](const auto& list) {
+    for (const auto& node : list)
       names += node.item->name.Std() + (node.next ? " " : "; ");
+  };
+  addNames(units);
+  addNames(all);
   EXPECT_EQ(names, "C1 C2 recon guns; D R C1 lead rifle C2 recon staff attached guns; ");
   for (const auto& node : all)
     EXPECT_TRUE(node.item->morale == 9 && node.item->mark == 0) << node.item->name.View();
