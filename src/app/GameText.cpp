@@ -1,23 +1,15 @@
 #include "app/GameText.h"
 
-#include <array>
+#include "base/Windows1252.h"
 
 namespace valdren {
 
 namespace {
 
-// 0x80..0x9F, where Windows-1252 differs from Latin-1; the five undefined bytes map to
-// themselves.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 char ToGameByte(char16_t unit) {
   if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<char>(unit);
-  for (std::size_t i = 0; i < kHighControls.size(); ++i)
-    if (kHighControls[i] == unit) return static_cast<char>(0x80 + i);
+  for (unsigned byte = 0x80; byte < 0xA0; ++byte)
+    if (Windows1252Char(static_cast<unsigned char>(byte)) == unit) return static_cast<char>(byte);
   return '?';
 }
 
@@ -27,8 +19,7 @@ QString FromGameText(std::string_view bytes) {
   QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
   QChar* out = text.data();
   for (const char byte : bytes) {
-    const auto value = static_cast<unsigned char>(byte);
-    *out++ = QChar(value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : value);
+    *out++ = QChar(static_cast<char16_t>(Windows1252Char(static_cast<unsigned char>(byte))));
   }
   return text;
 }

@@ -16,11 +16,13 @@
 #include "app/CatalogItemModel.h"
 #include "app/Commands.h"
 #include "app/CreatedItemModel.h"
+#include "app/FindBar.h"
 #include "app/GameText.h"
 #include "app/HelpWindow.h"
 #include "app/OrgCommands.h"
 #include "app/PromptedChoices.h"
 #include "app/Prompter.h"
+#include "app/StrengthWindow.h"
 #include "app/Toolbar.h"
 #include "app/TreeView.h"
 #include "app/WaitCursor.h"
@@ -30,6 +32,7 @@
 #include "catalog/CatalogTexts.h"
 #include "oob/ErrorLog.h"
 #include "org/OrgFile.h"
+#include "org/Strength.h"
 
 namespace valdren {
 
@@ -71,6 +74,7 @@ MainFrame::MainFrame(std::string commandFile, std::filesystem::path folder, Prom
   CreateMenus();
   CreateUndo();
   ConnectCommands();
+  CreateAdditions();
   help_ = new HelpWindow(this);
   UpdateCommands();
 }
@@ -209,6 +213,7 @@ void MainFrame::CreateMenus() {
     // Styles that can right-align the Help menu do so after a separator.
     if (layout.items.front() == kHelpContents) menuBar()->addSeparator();
     QMenu* menu = menuBar()->addMenu(Text(layout.title));
+    if (layout.items.front() == kAddAuto) editMenu_ = menu;
     for (const int id : layout.items) {
       if (id == 0)
         menu->addSeparator();
@@ -251,12 +256,9 @@ void MainFrame::CreateUndo() {
   connect(undoStack_, &QUndoStack::redoTextChanged, this, prompt(redoAction_, tr("Redo")));
   connect(undoAction_, &QAction::triggered, this, &MainFrame::OnUndo);
   connect(redoAction_, &QAction::triggered, this, &MainFrame::OnRedo);
-  QMenu* edit = nullptr;
-  for (QAction* title : menuBar()->actions())
-    if (title->menu() && title->menu()->actions().contains(Action(kAddAuto))) edit = title->menu();
-  edit->addSeparator();
-  edit->addAction(undoAction_);
-  edit->addAction(redoAction_);
+  editMenu_->addSeparator();
+  editMenu_->addAction(undoAction_);
+  editMenu_->addAction(redoAction_);
 }
 
 void MainFrame::ConnectCommands() {
@@ -283,6 +285,40 @@ void MainFrame::ConnectCommands() {
   connect(deleteKey, &QAction::triggered, this, &MainFrame::OnDelete);
 }
 
+// What the editor adds comes after the Edit menu's own commands, and the strength field stands
+// right of the prompt pane.
+void MainFrame::CreateAdditions() {
+  auto* strength = new QAction(tr("&Strength of Selection..."), this);
+  strength->setStatusTip(tr("Show the strength of the selected unit or organization"));
+  strength->setToolTip(tr("Strength of Selection"));
+  connect(strength, &QAction::triggered, this, &MainFrame::OnStrength);
+  auto* find = new QAction(tr("&Find in Catalog..."), this);
+  find->setShortcuts(QKeySequence::Find);
+  find->setStatusTip(tr("Find a template in the catalog by its name"));
+  find->setToolTip(tr("Find in Catalog"));
+  connect(find, &QAction::triggered, this, &MainFrame::OnFind);
+  editMenu_->addAction(strength);
+  editMenu_->addAction(find);
+
+  // F3 and Shift+F3 step through the matches while the find bar is open.
+  auto* next = new QAction(this);
+  auto* previous = new QAction(this);
+  next->setShortcuts(QKeySequence::FindNext);
+  previous->setShortcuts(QKeySequence::FindPrevious);
+  addAction(next);
+  addAction(previous);
+  connect(next, &QAction::triggered, this, [this] {
+    if (findBar_) findBar_->Next();
+  });
+  connect(previous, &QAction::triggered, this, [this] {
+    if (findBar_) findBar_->Previous();
+  });
+
+  strengthField_ = new QLabel(this);
+  strengthField_->setObjectName(QStringLiteral("StrengthField"));
+  statusBar()->addPermanentWidget(strengthField_);
+}
+
 void MainFrame::OnSize(int cx, int cy) {
   toolbar_->WrapToolbar(cx);
   toolbar_->setGeometry(0, 0, cx, toolbar_->height());
@@ -290,7 +326,14 @@ void MainFrame::OnSize(int cx, int cy) {
   const int height = cy - top;
   const int half = cx / 2;
   createdTree_->setGeometry(half, top, half, height);
-  availableTree_->setGeometry(0, top, half, height);
+  // The find bar, while it is open, takes the bottom of the catalog's half.
+  const int bar = findBar_ ? findBar_->sizeHint().height() : 0;
+  availableTree_->setGeometry(0, top, half, height - bar);
+  if (findBar_) findBar_->setGeometry(0, top + height - bar, half, bar);
+}
+
+void MainFrame::Relayout() {
+  OnSize(client_->width(), client_->height());
 }
 
 bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -318,7 +361,7 @@ void MainFrame::OnCatalogExpanding(const QModelIndex& index, bool expanding) {
     WaitCursor wait;
     catalog_->OnCatalogExpanding(catalogModel_->RowOf(index), expanding);
   }
-  ReportSkippedMessages();
+  AfterCatalogWork();
 }
 
 void MainFrame::OnMonthFilterChange() {
@@ -328,7 +371,7 @@ void MainFrame::OnMonthFilterChange() {
     organization_.month = catalog_->FilterDate().month;
     SetModified(true);
   }
-  ReportSkippedMessages();
+  AfterCatalogWork();
 }
 
 void MainFrame::OnYearFilterChange() {
@@ -338,10 +381,12 @@ void MainFrame::OnYearFilterChange() {
     organization_.year = catalog_->FilterDate().year;
     SetModified(true);
   }
-  ReportSkippedMessages();
+  AfterCatalogWork();
 }
 
-void MainFrame::ReportSkippedMessages() {
+void MainFrame::AfterCatalogWork() {
+  // A new date lists other templates: the find bar's matches follow.
+  if (findBar_ && findBar_->Date() != catalog_->FilterDate()) findBar_->Search(*catalog_);
   if (const int skipped = catalogBoxes_.TakeSkipped())
     statusBar()->showMessage(skipped == 1 ? tr("1 catalog message skipped")
                                           : tr("%1 catalog messages skipped").arg(skipped),
@@ -400,7 +445,7 @@ void MainFrame::RefreshViews() {
     WaitCursor wait;
     catalog_->SetFilterDate({organization_.month, organization_.year});
   }
-  ReportSkippedMessages();
+  AfterCatalogWork();
   FillCreatedTree();
   UpdateTitle();
 }
@@ -609,6 +654,62 @@ void MainFrame::SelectCreated(const QModelIndex& index) {
   createdTree_->scrollTo(index);
 }
 
+// The selected item's strength, or the whole organization's when the root or nothing is
+// selected; a unit line stands for its platoon.
+void MainFrame::UpdateStrength() {
+  if (!strengthField_) return;
+  const OrgItem* const item = createdModel_->ItemOf(createdTree_->currentIndex());
+  const std::string line = item ? StrengthSummary(*item, StrengthOf(*item, database_))
+                                : StrengthSummary(StrengthOf(organization_, database_));
+  strengthField_->setText(FromGameText(line));
+}
+
+void MainFrame::OnStrength() {
+  const OrgItem* const item = createdModel_->ItemOf(createdTree_->currentIndex());
+  auto* window = item ? new StrengthWindow(FromGameText(item->name.View()),
+                                           StrengthOf(*item, database_), prompter_, this)
+                      : new StrengthWindow(tr("the organization"),
+                                           StrengthOf(organization_, database_), prompter_, this);
+  window->show();
+}
+
+void MainFrame::OnFind() {
+  if (!findBar_) {
+    findBar_ = new FindBar(client_);
+    connect(findBar_, &FindBar::TextChanged, this, [this] {
+      findBar_->Search(*catalog_);
+      findBar_->Next();
+    });
+    connect(findBar_, &FindBar::Go, this, &MainFrame::GoToMatch);
+    connect(findBar_, &FindBar::Closed, this, &MainFrame::CloseFindBar);
+    findBar_->show();
+    Relayout();
+  }
+  findBar_->Focus();
+}
+
+void MainFrame::CloseFindBar() {
+  findBar_->hide();
+  findBar_->deleteLater();
+  findBar_ = nullptr;
+  Relayout();
+  availableTree_->setFocus();
+}
+
+// The match's nation and echelon group are expanded (the nation's messages show as on any
+// expansion) and its row selected.
+void MainFrame::GoToMatch(const CatalogMatch& match) {
+  const CatalogRow row = catalog_->MatchRow(match);
+  AfterCatalogWork();
+  if (row == kNoRow) return;
+  availableTree_->expand(catalogModel_->IndexOf(catalog_->NationRow(match.nation)));
+  availableTree_->expand(
+      catalogModel_->IndexOf(catalog_->EchelonGroupRow(match.nation, match.echelon)));
+  const QModelIndex index = catalogModel_->IndexOf(row);
+  availableTree_->setCurrentIndex(index);
+  availableTree_->scrollTo(index);
+}
+
 void MainFrame::StatusBeep(const QString& text) {
   statusBar()->showMessage(text);
   QApplication::beep();
@@ -623,6 +724,7 @@ void MainFrame::UpdateCommands() {
   const bool hasCreated = HasCreatedSelection();
   for (const int id : EditingCommands())
     Action(id)->setEnabled(hasCreated);
+  UpdateStrength();
 }
 
 }  // namespace valdren

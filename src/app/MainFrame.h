@@ -24,6 +24,8 @@ class QUndoStack;
 namespace valdren {
 
 class CatalogItemModel;
+struct CatalogMatch;
+class FindBar;
 class CatalogModel;
 class CreatedItemModel;
 class HelpWindow;
@@ -88,6 +90,12 @@ class MainFrame : public DocFrame {
   // line.
   OrgItem* CreatedSelection() const;
   bool HasCreatedSelection() const { return CreatedSelection() != nullptr; }
+  // Beyond the game's editor: the selection's strength, and finding a template in the catalog.
+  void OnStrength();
+  void OnFind();
+  void CloseFindBar();
+  FindBar* Finder() const { return findBar_; }
+  QLabel* StrengthField() const { return strengthField_; }
   // A word in the status bar with the information beep, when a command has nothing to act on.
   void StatusBeep(const QString& text);
   QUndoStack* UndoStack() const { return undoStack_; }
@@ -125,8 +133,9 @@ class MainFrame : public DocFrame {
   // The file named on the command line, once, when the window has first been shown.
   void OpenCommandFile();
   void OnCatalogExpanding(const QModelIndex& index, bool expanding);
-  // After the catalog has shown its messages: how many the user chose to skip.
-  void ReportSkippedMessages();
+  // After the catalog has been filled or refreshed: how many of its messages the user chose to
+  // skip, and the find bar's matches at the new date.
+  void AfterCatalogWork();
   void CreateUndo();
   void ConnectCommands();
   // The catalog's selected template, or null.
@@ -135,6 +144,10 @@ class MainFrame : public DocFrame {
   void Do(QUndoCommand* command);
   void SelectCreated(const QModelIndex& index);
   void OnRenamed(OrgItem* item, const QString& name);
+  void CreateAdditions();
+  void UpdateStrength();
+  void GoToMatch(const CatalogMatch& match);
+  void Relayout();
   void OnMonthFilterChange();
   void OnYearFilterChange();
   void UpdateCommands();
@@ -163,8 +176,11 @@ class MainFrame : public DocFrame {
   CreatedItemModel* createdModel_ = nullptr;
   HelpWindow* help_ = nullptr;
   QUndoStack* undoStack_ = nullptr;
+  QMenu* editMenu_ = nullptr;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
+  QLabel* strengthField_ = nullptr;
+  FindBar* findBar_ = nullptr;  // only while it is open
 };
 
 }  // namespace valdren

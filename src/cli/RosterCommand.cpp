@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Csv.h"
 #include "base/Utf8Path.h"
 #include "base/Windows1252.h"
 #include "catalog/CatalogTexts.h"
@@ -122,20 +123,8 @@ void PrintText(std::ostream& out, const Roster& roster) {
 
 // CSV
 
-// A field as RFC 4180 writes it: quoted, its quotes doubled, when it holds a comma, a quote or a
-// line end.
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (const char c : text)
-    quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + '"';
-}
-
 void PrintCsvRow(std::ostream& out, const std::vector<std::string>& fields) {
-  for (std::size_t i = 0; i < fields.size(); ++i)
-    out << (i ? "," : "") << CsvField(fields[i]);
-  out << "\r\n";
+  out << CsvRow(fields);
 }
 
 std::vector<std::string> CsvStrength(std::string kind, std::string reference, std::string name,

@@ -130,6 +130,8 @@ TEST_F(MainFrameTest, MenuBarTextsIdsAndSeparators) {
                                 "-",  // what the editor adds comes after, without an id
                                 "0 &Undo",
                                 "0 &Redo",
+                                "0 &Strength of Selection...",
+                                "0 &Find in Catalog...",
                                 "&Help",
                                 "1001 &Contents (F1)",
                                 "1002 &About"}));
