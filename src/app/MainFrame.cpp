@@ -79,7 +79,13 @@ MainFrame::MainFrame(std::string commandFile, std::filesystem::path folder, Prom
   UpdateCommands();
 }
 
-MainFrame::~MainFrame() = default;
+// The window's Qt children go after its members: nothing of theirs may reach a member by then.
+// Their signals to the window are cut first, and the catalog's model, which leaves the catalog
+// as it goes, goes while the catalog is still there.
+MainFrame::~MainFrame() {
+  disconnect(nullptr, nullptr, this, nullptr);
+  delete catalogModel_;
+}
 
 QAction* MainFrame::Action(int id) const {
   const auto found = actions_.find(id);
