@@ -29,6 +29,12 @@ QString Number(std::int64_t number) {
   return QString::fromStdString(WithThousands(number));
 }
 
+// "division" for one, "divisions" for more.
+QString EchelonWord(int echelon, std::int64_t count) {
+  const std::string_view word = count == 1 ? EchelonStem(echelon) : EchelonGroupText(echelon);
+  return QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())).toLower();
+}
+
 }  // namespace
 
 StrengthWindow::StrengthWindow(const QString& name, Strength strength, Prompter& prompter,
@@ -52,9 +58,11 @@ StrengthWindow::StrengthWindow(const QString& name, Strength strength, Prompter&
   table->horizontalHeader()->setSectionResizeMode(StrengthTableModel::kTemplate,
                                                   QHeaderView::Stretch);
   table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->button(QDialogButtonBox::Close)->setDefault(true);
   QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
   QPushButton* exportCsv = buttons->addButton(tr("Export CSV..."), QDialogButtonBox::ActionRole);
   connect(copy, &QPushButton::clicked, this, &StrengthWindow::Copy);
@@ -70,10 +78,8 @@ StrengthWindow::StrengthWindow(const QString& name, Strength strength, Prompter&
 QString StrengthWindow::Summary() const {
   QStringList echelons;
   for (int echelon = kEchelonCount - 1; echelon >= 0; --echelon)
-    if (strength_.items[echelon])
-      echelons << QStringLiteral("%1 %2").arg(
-          Number(strength_.items[echelon]),
-          QString::fromLatin1(EchelonGroupText(echelon).data()).toLower());
+    if (const std::int64_t count = strength_.items[echelon])
+      echelons << QStringLiteral("%1 %2").arg(Number(count), EchelonWord(echelon, count));
   QStringList ratings;
   for (int rating = 0; rating < kCommandRatings; ++rating)
     ratings << QString::number(strength_.leadersByRating[rating]);

@@ -65,6 +65,19 @@ sleep 1
 divisions=$(grep -c '^D' main.org)
 [ "$divisions" -eq 3 ] || fail "main.org holds $divisions divisions after the build and the save, not 3"
 
+# The new division's strength (Edit, Strength of Selection), then a template found by name.
+xdotool key alt+e s
+sleep 1
+import -window root "$outdir/strength.png" || fail "no screenshot"
+xdotool key Escape
+xdotool key ctrl+f
+sleep 0.3
+xdotool type Panzer
+xdotool key Return
+sleep 0.5
+import -window root "$outdir/find.png" || fail "no screenshot"
+xdotool key Escape
+
 wmctrl -c "$title" || fail "the window manager could not close the window"
 for _ in $(seq 100); do
   kill -0 "$pid" 2>/dev/null || break
