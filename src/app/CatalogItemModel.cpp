@@ -1,9 +1,8 @@
 #include "app/CatalogItemModel.h"
 
-#include <QFont>
-
 #include "app/GameText.h"
 #include "app/Images.h"
+#include "app/RootFont.h"
 
 namespace valdren {
 
@@ -61,12 +60,7 @@ QVariant CatalogItemModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
       return images_[catalog_.Image(row)];
     case Qt::FontRole:
-      if (row == catalog_.Root()) {
-        QFont bold;
-        bold.setBold(true);
-        return bold;
-      }
-      return {};
+      return RootFont(row == catalog_.Root());
     default:
       return {};
   }

@@ -1,10 +1,10 @@
 #include "app/CreatedItemModel.h"
 
-#include <QFont>
 #include <algorithm>
 
 #include "app/GameText.h"
 #include "app/Images.h"
+#include "app/RootFont.h"
 #include "oob/OobDatabase.h"
 #include "org/OrgGroup.h"
 #include "org/OrgRoot.h"
@@ -113,12 +113,7 @@ QVariant CreatedItemModel::data(const QModelIndex& index, int role) const {
       if (!item) return images_[0];
       return images_[IsUnitLine(index) ? 1 : 9 + item->Nation()];
     case Qt::FontRole:
-      if (!item) {
-        QFont bold;
-        bold.setBold(true);
-        return bold;
-      }
-      return {};
+      return RootFont(!item);
     default:
       return {};
   }
