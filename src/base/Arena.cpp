@@ -1,6 +1,13 @@
 #include "base/Arena.h"
 
+// The sanitizer's poisoning marks; they do nothing outside a sanitizer build, and a compiler
+// without the sanitizer (MinGW's) has no header for them.
+#if __has_include(<sanitizer/asan_interface.h>)
 #include <sanitizer/asan_interface.h>
+#else
+#define ASAN_POISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
+#define ASAN_UNPOISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
+#endif
 
 #include <algorithm>
 #include <cstdint>
