@@ -31,7 +31,9 @@ char FoldCase(char byte) {
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-  return part.empty() || !std::ranges::search(text, part, {}, FoldCase, FoldCase).empty();
+  const auto same = [](char a, char b) { return FoldCase(a) == FoldCase(b); };
+  return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end() ||
+         part.empty();
 }
 
 }  // namespace valdren
