@@ -210,7 +210,7 @@ void MainFrame::FillCatalog() {
   connect(availableTree_, &QTreeView::collapsed, this,
           [this](const QModelIndex& index) { OnCatalogExpanding(index, false); });
   connect(availableTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          &MainFrame::UpdateCommands);
+          &MainFrame::UpdateAddCommands);
 }
 
 void MainFrame::CreateMenus() {
@@ -724,13 +724,17 @@ void MainFrame::StatusBeep(const QString& text) {
 // The add commands need a template under the catalog's selection, the editing commands a created
 // item (not the root, not a unit line) under the organization's.
 void MainFrame::UpdateCommands() {
-  const bool hasTemplate = CatalogSelection() != nullptr;
-  Action(kAddAuto)->setEnabled(hasTemplate);
-  Action(kAddUser)->setEnabled(hasTemplate);
+  UpdateAddCommands();
   const bool hasCreated = HasCreatedSelection();
   for (const int id : EditingCommands())
     Action(id)->setEnabled(hasCreated);
   UpdateStrength();
+}
+
+void MainFrame::UpdateAddCommands() {
+  const bool hasTemplate = CatalogSelection() != nullptr;
+  Action(kAddAuto)->setEnabled(hasTemplate);
+  Action(kAddUser)->setEnabled(hasTemplate);
 }
 
 }  // namespace valdren

@@ -151,6 +151,8 @@ class MainFrame : public DocFrame {
   void OnMonthFilterChange();
   void OnYearFilterChange();
   void UpdateCommands();
+  // The catalog's selection decides only the add commands, and costs no strength.
+  void UpdateAddCommands();
 
   std::string commandFile_;
   std::filesystem::path folder_;

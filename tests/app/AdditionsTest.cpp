@@ -14,12 +14,7 @@ namespace {
 
 class AdditionsTest : public test::MainFrameFixture {
  protected:
-  void SetUp() override {
-    CopyDemo();
-    Open();
-    prompter.files = {PathOf("main.org")};
-    frame->OnFileOpen();
-  }
+  void SetUp() override { OpenDemoOrganization(); }
   QModelIndex Created(std::initializer_list<int> rows) const {
     const QAbstractItemModel* model = frame->CreatedTree()->model();
     QModelIndex index = model->index(0, 0);

@@ -20,10 +20,7 @@ namespace {
 class EditingTest : public test::MainFrameFixture {
  protected:
   void SetUp() override {
-    CopyDemo();
-    Open();
-    prompter.files = {PathOf("main.org")};
-    frame->OnFileOpen();
+    OpenDemoOrganization();
     model = static_cast<CreatedItemModel*>(frame->CreatedTree()->model());
   }
 

@@ -34,6 +34,13 @@ class MainFrameFixture : public testing::Test {
                               std::filesystem::copy_options::overwrite_existing);
   }
   std::filesystem::path PathOf(std::string_view name) const { return folder.Path() / name; }
+  // A window over the demo folder with its main.org open.
+  void OpenDemoOrganization() {
+    CopyDemo();
+    Open();
+    prompter.files = {PathOf("main.org")};
+    frame->OnFileOpen();
+  }
 
   // Shows the window with a client area of the size (offscreen windows have no frame).
   void Show(int width, int height) {
