@@ -107,7 +107,7 @@ class Army {
     SubunitGroup& group = owner.groups.emplace_back();
     group.name = name;
     for (const auto& [unit, probability] : choices)
-      group.choices.Append(unit, probability);
+      group.choices.push_back({unit, probability});
   }
 
   OobDatabase database_;

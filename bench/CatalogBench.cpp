@@ -105,7 +105,7 @@ class SyntheticDatabase {
             if (g == 2) group.startYear = 42;  // there from 1942
             for (int c = 0; c < kChoices; ++c) {
               const auto* choice = below[(i * 7 + g * 3 + c * 11) % below.size()];
-              group.choices.Append(choice, c == 0 ? 100 : 35);
+              group.choices.push_back({choice, c == 0 ? 100 : 35});
             }
             if (echelon == 7 && i % 25 == 0 && g == 2) group.choices = {};  // a data error
             org->groups.push_back(std::move(group));

@@ -11,11 +11,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <new>
 
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
+#include "base/HugePages.h"
 
 namespace valdren {
 
@@ -36,10 +33,6 @@ constexpr std::size_t kGap = 0;
 // Blocks stop doubling here: past it the unused end of the last block would cost too much.
 constexpr std::size_t kLargestBlock = std::size_t{1} << 25;
 
-// Blocks start on a huge page; from this size on the kernel is asked to back them with huge
-// pages, so that filling a block takes one page fault per 2 MiB rather than one per 4 KiB.
-constexpr std::size_t kHugePage = std::size_t{1} << 21;
-
 }  // namespace
 
 // The head of a block; the pieces follow it.
@@ -53,7 +46,7 @@ Arena::~Arena() {
     Block* const block = last_;
     last_ = block->previous;
     ASAN_UNPOISON_MEMORY_REGION(block, block->size);
-    ::operator delete (block, std::align_val_t{kHugePage});
+    FreeHugePages(block, block->size);
   }
 }
 
@@ -61,10 +54,7 @@ void Arena::AddBlock(std::size_t atLeast) {
   const std::size_t size = std::max(nextBlockSize_, atLeast + sizeof(Block));
   nextBlockSize_ = std::min(2 * nextBlockSize_, kLargestBlock);
   // Not zeroed: every piece is written by its constructor.
-  auto* const block = static_cast<Block*>(::operator new (size, std::align_val_t{kHugePage}));
-#ifdef __linux__
-  if (size >= kHugePage) madvise(block, size, MADV_HUGEPAGE);
-#endif
+  auto* const block = static_cast<Block*>(AllocateHugePages(size));
   *block = {last_, size};
   last_ = block;
   next_ = reinterpret_cast<char*>(block + 1);

@@ -63,7 +63,7 @@ class Arena final : public std::pmr::memory_resource {
   Block* last_ = nullptr;
   char* next_ = nullptr;  // the free rest of the last block
   char* end_ = nullptr;
-  std::size_t nextBlockSize_ = std::size_t{1} << 18;
+  std::size_t nextBlockSize_ = std::size_t{1} << 21;  // a huge page
 };
 
 template <typename T>

@@ -18,15 +18,6 @@ struct ItemNode {
   ItemNode* prev;
 };
 
-// The node of a weighted list: the choice lists of the templates carry a probability.
-template <typename T>
-struct WeightedNode {
-  T* item;
-  int weight;
-  WeightedNode* next;
-  WeightedNode* prev;
-};
-
 enum class Ownership { Borrowed, Owned };
 
 // A doubly linked list of item pointers. The list always owns its nodes; an Owned list also owns
@@ -64,23 +55,15 @@ class BasicItemList {
   std::size_t Size() const { return size_; }
 
   // New last node; constant time.
-  template <typename... Extra>
-  Node* Append(Item* item, Extra... extra) requires(!kOwns) {
-    return Link(MakeNode(item, extra...), nullptr);
-  }
-  template <typename... Extra>
-  Node* Append(std::unique_ptr<Item> item, Extra... extra) requires kOwns {
-    return Link(MakeNode(item.release(), extra...), nullptr);
+  Node* Append(Item* item) requires(!kOwns) { return Link(MakeNode(item), nullptr); }
+  Node* Append(std::unique_ptr<Item> item) requires kOwns {
+    return Link(MakeNode(item.release()), nullptr);
   }
 
   // New first node.
-  template <typename... Extra>
-  Node* Prepend(Item* item, Extra... extra) requires(!kOwns) {
-    return Link(MakeNode(item, extra...), head_);
-  }
-  template <typename... Extra>
-  Node* Prepend(std::unique_ptr<Item> item, Extra... extra) requires kOwns {
-    return Link(MakeNode(item.release(), extra...), head_);
+  Node* Prepend(Item* item) requires(!kOwns) { return Link(MakeNode(item), head_); }
+  Node* Prepend(std::unique_ptr<Item> item) requires kOwns {
+    return Link(MakeNode(item.release()), head_);
   }
 
   // New node before the given one; a null node means append.
@@ -174,10 +157,7 @@ class BasicItemList {
   Iterator end() const { return Iterator(); }
 
  private:
-  template <typename... Extra>
-  Node* MakeNode(Item* item, Extra... extra) {
-    return NewNode(Node{item, extra..., nullptr, nullptr});
-  }
+  Node* MakeNode(Item* item) { return NewNode(Node{item, nullptr, nullptr}); }
   Node* NewNode(const Node& value) {
     return new (memory_->allocate(sizeof(Node), alignof(Node))) Node(value);
   }
@@ -230,7 +210,5 @@ template <typename T>
 using ItemList = BasicItemList<ItemNode<T>>;
 template <typename T>
 using OwningItemList = BasicItemList<ItemNode<T>, Ownership::Owned>;
-template <typename T>
-using WeightedItemList = BasicItemList<WeightedNode<T>>;
 
 }  // namespace valdren

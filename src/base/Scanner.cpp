@@ -1,54 +1,35 @@
 #include "base/Scanner.h"
 
+#include <array>
 #include <limits>
 
-#include "base/String.h"
 
 namespace valdren {
 
 namespace {
 
-int DigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
+// Each byte's value as a digit of any base up to 16, or 99: a table, since numbers are most of
+// what the database's files hold.
+constexpr auto kDigitValues = [] {
+  std::array<unsigned char, 256> values{};
+  for (int c = 0; c < 256; ++c) {
+    if (c >= '0' && c <= '9')
+      values[c] = static_cast<unsigned char>(c - '0');
+    else if (c >= 'a' && c <= 'f')
+      values[c] = static_cast<unsigned char>(c - 'a' + 10);
+    else if (c >= 'A' && c <= 'F')
+      values[c] = static_cast<unsigned char>(c - 'A' + 10);
+    else
+      values[c] = 99;
+  }
+  return values;
+}();
+
+unsigned DigitValue(char c) {
+  return kDigitValues[static_cast<unsigned char>(c)];
 }
 
 }  // namespace
-
-int Scanner::Peek() const {
-  if (failed_ || AtEnd()) return -1;
-  return static_cast<unsigned char>(text_[pos_]);
-}
-
-bool Scanner::Get(char& c) {
-  if (failed_ || AtEnd()) {
-    failed_ = true;
-    return false;
-  }
-  c = text_[pos_++];
-  return true;
-}
-
-void Scanner::Unget() {
-  if (pos_ > 0) --pos_;
-}
-
-void Scanner::SkipWhite() {
-  if (failed_) return;
-  while (!AtEnd() && IsWhite(text_[pos_])) ++pos_;
-}
-
-bool Scanner::NextNonBlank(char& c) {
-  SkipWhite();
-  return Get(c);
-}
-
-void Scanner::DropZeros() {
-  if (failed_) return;
-  while (!AtEnd() && text_[pos_] == '0') ++pos_;
-}
 
 void Scanner::DropOneLeadingZero() {
   SkipWhite();
@@ -67,7 +48,7 @@ bool Scanner::ReadSign(bool& negative) {
 }
 
 bool Scanner::ReadMagnitude(std::uint64_t limit, std::uint64_t& magnitude) {
-  int base = 10;
+  unsigned base = 10;
   if (Peek() == '0') {
     const bool hex = pos_ + 2 < text_.size() && (text_[pos_ + 1] == 'x' || text_[pos_ + 1] == 'X') &&
                      DigitValue(text_[pos_ + 2]) < 16;
@@ -77,7 +58,7 @@ bool Scanner::ReadMagnitude(std::uint64_t limit, std::uint64_t& magnitude) {
   const std::size_t start = pos_;
   bool overflow = false;
   magnitude = 0;
-  for (int digit = 0; !AtEnd() && (digit = DigitValue(text_[pos_])) < base; ++pos_) {
+  for (unsigned digit = 0; !AtEnd() && (digit = DigitValue(text_[pos_])) < base; ++pos_) {
     magnitude = magnitude * base + digit;
     if (magnitude > limit) {
       overflow = true;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/String.h"
+
 namespace valdren {
 
 // Reads tokens from text in place, the way the game's stream readers do. A read that fails puts
@@ -27,16 +29,37 @@ class Scanner {
   std::size_t Position() const { return pos_; }
 
   // The next character without taking it, or -1 at the end of the text or after a failure.
-  int Peek() const;
+  int Peek() const {
+    if (failed_ || AtEnd()) return -1;
+    return static_cast<unsigned char>(text_[pos_]);
+  }
   // Takes one character as it comes; fails at the end of the text.
-  bool Get(char& c);
+  bool Get(char& c) {
+    if (failed_ || AtEnd()) {
+      failed_ = true;
+      return false;
+    }
+    c = text_[pos_++];
+    return true;
+  }
   // Gives back the character taken last.
-  void Unget();
-  void SkipWhite();
+  void Unget() {
+    if (pos_ > 0) --pos_;
+  }
+  void SkipWhite() {
+    if (failed_) return;
+    while (!AtEnd() && IsWhite(text_[pos_])) ++pos_;
+  }
   // Skips white space, then takes one character; fails at the end of the text.
-  bool NextNonBlank(char& c);
+  bool NextNonBlank(char& c) {
+    SkipWhite();
+    return Get(c);
+  }
   // Takes every "0" that stands directly at the current position.
-  void DropZeros();
+  void DropZeros() {
+    if (failed_) return;
+    while (!AtEnd() && text_[pos_] == '0') ++pos_;
+  }
   // Takes the next non-blank character if it is a "0"; months written 06 read as 6.
   void DropOneLeadingZero();
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "base/HugePages.h"
+
 namespace valdren {
 
 namespace {
@@ -31,7 +33,26 @@ std::string TextMode(std::string_view bytes) {
   return text;
 }
 
+void TextFileReader::Release() {
+  if (buffer_) FreeHugePages(buffer_, capacity_);
+  buffer_ = nullptr;
+  capacity_ = 0;
+}
+
+void TextFileReader::Reserve(std::size_t bytes, std::size_t size) {
+  if (bytes <= capacity_) return;
+  // Huge pages are filled whole, so a large buffer may as well use all of its last one.
+  const std::size_t capacity =
+      bytes < kHugePage ? bytes : (bytes + kHugePage - 1) / kHugePage * kHugePage;
+  auto* const grown = static_cast<char*>(AllocateHugePages(capacity));
+  std::copy(buffer_, buffer_ + size, grown);
+  Release();
+  buffer_ = grown;
+  capacity_ = capacity;
+}
+
 std::optional<std::string_view> TextFileReader::Read(const std::filesystem::path& path) {
+  Release();
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   std::ifstream file(path, std::ios::binary);
@@ -42,20 +63,14 @@ std::optional<std::string_view> TextFileReader::Read(const std::filesystem::path
   std::size_t size = 0;
   for (std::size_t wanted = error ? 1 << 16 : static_cast<std::size_t>(expected) + 1;;
        wanted = capacity_) {
-    if (size + wanted > capacity_) {
-      const std::size_t capacity = std::max(size + wanted, 2 * capacity_);
-      auto grown = std::make_unique_for_overwrite<char[]>(capacity);
-      std::copy(buffer_.get(), buffer_.get() + size, grown.get());
-      buffer_ = std::move(grown);
-      capacity_ = capacity;
-    }
+    Reserve(size + wanted, size);
     const std::size_t room = capacity_ - size;
     const std::streamsize got =
-        file.rdbuf()->sgetn(buffer_.get() + size, static_cast<std::streamsize>(room));
+        file.rdbuf()->sgetn(buffer_ + size, static_cast<std::streamsize>(room));
     size += static_cast<std::size_t>(std::max<std::streamsize>(got, 0));
     if (got < static_cast<std::streamsize>(room)) break;
   }
-  return std::string_view(buffer_.get(), ToTextMode(buffer_.get(), size));
+  return std::string_view(buffer_, ToTextMode(buffer_, size));
 }
 
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {

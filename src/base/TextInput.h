@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,16 +13,26 @@ namespace valdren {
 // line counts without a line end. Every reader of the game's files takes its text from here.
 std::string TextMode(std::string_view bytes);
 
-// Reads whole files as text, as above, each with one read into a buffer that the next file
-// reuses: the database is dozens of files of up to megabytes, read one after another.
+// Reads whole files as text, as above, each with one read into a buffer of its size: the
+// database is dozens of files of up to megabytes, read one after another. Each read gives back the
+// buffer of the one before, so that a loader holds only the file it reads besides what it made.
 class TextFileReader {
  public:
+  TextFileReader() = default;
+  ~TextFileReader() { Release(); }
+  TextFileReader(const TextFileReader&) = delete;
+  TextFileReader& operator=(const TextFileReader&) = delete;
+
   // The file's text, valid until the next read; nothing when the file cannot be opened for
   // reading (it is missing, unreadable or a folder). A file is never created.
   std::optional<std::string_view> Read(const std::filesystem::path& path);
 
  private:
-  std::unique_ptr<char[]> buffer_;  // never zeroed: each read overwrites what it uses
+  void Release();
+  // Room for at least this many bytes, keeping the size bytes read so far.
+  void Reserve(std::size_t bytes, std::size_t size);
+
+  char* buffer_ = nullptr;  // never zeroed: each read overwrites what it uses
   std::size_t capacity_ = 0;
 };
 

@@ -180,11 +180,7 @@ bool Builder::InFilter(const SubunitGroup& group) const {
 }
 
 bool SameChoices(const SubunitGroup& a, const SubunitGroup& b) {
-  if (a.choices.Size() != b.choices.Size()) return false;
-  return std::equal(a.choices.begin(), a.choices.end(), b.choices.begin(),
-                    [](const SubunitChoice& x, const SubunitChoice& y) {
-                      return x.item == y.item && x.weight == y.weight;
-                    });
+  return a.choices == b.choices;
 }
 
 OrgItem* AddToOrganization(OrgRoot& root, std::unique_ptr<OrgItem> item, int morale) {

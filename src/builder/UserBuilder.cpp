@@ -49,20 +49,17 @@ std::unique_ptr<OrgGroup> UserBuilder::InstantiateGroupByUser(const OrgTemplate&
 }
 
 int UserBuilder::AskChoice(const OrgTemplate& owner, const SubunitGroup& group) {
-  if (group.choices.Size() == 1 && group.choices.First()->weight == 100) return 0;
+  if (group.choices.size() == 1 && group.choices.front().weight == 100) return 0;
   return user_.AskChoice(owner, group);
 }
 
 std::unique_ptr<OrgItem> UserBuilder::InstantiateUserChoice(const SubunitGroup& group, int index,
                                                             OrgGroup* parent,
                                                             const String& designation) {
-  if (index < 0) return nullptr;
-  const SubunitChoice* chosen = group.choices.First();
-  for (; chosen && index > 0; --index)
-    chosen = chosen->next;
-  if (!chosen) return nullptr;
-  const NameAndDesignation named = MakeNameByUser(group.name.View(), designation, *chosen->item);
-  return InstantiateByUser(*chosen->item, named.designation, parent, named.name.View());
+  if (index < 0 || static_cast<std::size_t>(index) >= group.choices.size()) return nullptr;
+  const UnitTemplate& chosen = *group.choices[static_cast<std::size_t>(index)].item;
+  const NameAndDesignation named = MakeNameByUser(group.name.View(), designation, chosen);
+  return InstantiateByUser(chosen, named.designation, parent, named.name.View());
 }
 
 NameAndDesignation UserBuilder::MakeNameByUser(std::string_view pattern, const String& inherited,

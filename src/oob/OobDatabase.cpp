@@ -3,37 +3,81 @@
 #include "oob/OrgTemplate.h"
 #include "oob/PlatoonTemplate.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace valdren {
 
 namespace {
+
 constexpr std::size_t kFirstSlots = 64;
+constexpr std::uint8_t kNotPacked = 255;
+
+std::array<std::uint8_t, 4> Packed(const DateRange& range) {
+  const int numbers[] = {range.startMonth, range.startYear, range.endMonth, range.endYear};
+  std::array<std::uint8_t, 4> packed{};
+  for (std::size_t at = 0; at < packed.size(); ++at) {
+    if (numbers[at] < 0 || numbers[at] >= kNotPacked) return {kNotPacked};
+    packed[at] = static_cast<std::uint8_t>(numbers[at]);
+  }
+  return packed;
+}
+
 }  // namespace
 
-// The slot holding the reference, or the free slot where it would go. Reference numbers put
-// their meaning in their decimal digits, so the number is mixed (Fibonacci hashing) before it
-// picks a slot.
+// Where the search for the reference starts. Reference numbers put their meaning in their
+// decimal digits, so the number is mixed (Fibonacci hashing) before it picks a slot.
+std::size_t OobDatabase::EchelonIndex::HomeOf(std::uint32_t reference) const {
+  return static_cast<std::size_t>((reference * 0x9E3779B97F4A7C15ull) >> 20) & (slots.size() - 1);
+}
+
+// The slot holding the reference, or the free slot where it would go.
 std::size_t OobDatabase::EchelonIndex::SlotOf(std::uint32_t reference) const {
   const std::size_t mask = slots.size() - 1;
-  std::size_t slot = static_cast<std::size_t>((reference * 0x9E3779B97F4A7C15ull) >> 20) & mask;
+  std::size_t slot = HomeOf(reference);
   while (slots[slot].unit && slots[slot].reference != reference)
     slot = (slot + 1) & mask;
   return slot;
 }
 
-void OobDatabase::EchelonIndex::Grow() {
-  std::vector<Slot> old =
-      std::exchange(slots, std::vector<Slot>(slots.empty() ? kFirstSlots : slots.size() * 2));
+void OobDatabase::EchelonIndex::Reserve(std::size_t references) {
+  std::size_t size = std::max(slots.size(), kFirstSlots);
+  while (size < 2 * references) size *= 2;
+  if (size == slots.size()) return;
+  const auto old = std::exchange(slots, decltype(slots)(size));
   for (const Slot& entry : old)
     if (entry.unit) slots[SlotOf(entry.reference)] = entry;
 }
 
-const UnitTemplate* OobDatabase::Find(int echelon, std::uint32_t reference) const {
+const OobDatabase::Slot* OobDatabase::SlotOf(int echelon, std::uint32_t reference) const {
   if (echelon < 0 || echelon >= kEchelonCount) return nullptr;
   const EchelonIndex& index = index_[echelon];
   if (index.slots.empty()) return nullptr;
-  return index.slots[index.SlotOf(reference)].unit;
+  return &index.slots[index.SlotOf(reference)];
+}
+
+const UnitTemplate* OobDatabase::Find(int echelon, std::uint32_t reference) const {
+  const Slot* const slot = SlotOf(echelon, reference);
+  return slot ? slot->unit : nullptr;
+}
+
+OobDatabase::Found OobDatabase::FindWithRange(int echelon, std::uint32_t reference) const {
+  const Slot* const slot = SlotOf(echelon, reference);
+  if (!slot || !slot->unit) return {};
+  const auto& [startMonth, startYear, endMonth, endYear] = slot->range;
+  if (startMonth == kNotPacked) return {slot->unit, *slot->unit};
+  return {slot->unit, {startMonth, startYear, endMonth, endYear}};
+}
+
+void OobDatabase::Prefetch(int echelon, std::uint32_t reference) const {
+  if (echelon < 0 || echelon >= kEchelonCount) return;
+  const EchelonIndex& index = index_[echelon];
+#if defined(__GNUC__)
+  if (!index.slots.empty()) __builtin_prefetch(&index.slots[index.HomeOf(reference)]);
+#else
+  (void)index;
+  (void)reference;
+#endif
 }
 
 OobDatabase::~OobDatabase() {
@@ -53,16 +97,23 @@ ArenaPtr<OrgTemplate> OobDatabase::MakeOrgTemplate(int echelon) {
   return arena_.Make<OrgTemplate>(echelon, &arena_);
 }
 
+void OobDatabase::Reserve(int echelon, std::size_t more) {
+  index_[echelon].Reserve(index_[echelon].indexed + more);
+  TemplateList::Entries& entries = templates_.entries_;
+  if (entries.size() + more > entries.capacity())
+    entries.reserve(std::max(entries.size() + more, entries.capacity() * 3 / 2));
+}
+
 void OobDatabase::Append(std::unique_ptr<UnitTemplate> unit) {
   Add(unit.release(), false);
 }
 
 void OobDatabase::Add(UnitTemplate* unit, bool inArena) {
   EchelonIndex& index = index_[unit->echelon];
-  if (2 * (index.indexed + 1) > index.slots.size()) index.Grow();
+  index.Reserve(index.indexed + 1);
   Slot& slot = index.slots[index.SlotOf(unit->reference)];
   if (!slot.unit) {  // the first one wins
-    slot = {unit->reference, unit};
+    slot = {unit->reference, Packed(*unit), unit};
     ++index.indexed;
   }
   ++counts_[unit->echelon];

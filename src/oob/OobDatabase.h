@@ -9,6 +9,7 @@
 
 #include "base/Arena.h"
 #include "base/ErrorText.h"
+#include "base/HugePages.h"
 #include "oob/Echelon.h"
 #include "oob/UnitTemplate.h"
 
@@ -30,7 +31,8 @@ class OobDatabase {
       UnitTemplate* item;
       bool inArena;  // made by the database in its arena, not adopted from the heap
     };
-    using Iterator = std::vector<Entry>::const_iterator;
+    using Entries = std::vector<Entry, HugePageAllocator<Entry>>;
+    using Iterator = Entries::const_iterator;
 
     Iterator begin() const { return entries_.begin(); }
     Iterator end() const { return entries_.end(); }
@@ -40,7 +42,7 @@ class OobDatabase {
 
    private:
     friend class OobDatabase;
-    std::vector<Entry> entries_;
+    Entries entries_;
   };
 
   OobDatabase() = default;
@@ -51,6 +53,22 @@ class OobDatabase {
   // The first template loaded with this echelon and reference, or null (also for an echelon out
   // of range). An index lookup.
   const UnitTemplate* Find(int echelon, std::uint32_t reference) const;
+
+  // The same with the template's date range as the index keeps it, so that a loader checking a
+  // choice against its group reads only the index, not the template.
+  struct Found {
+    const UnitTemplate* unit = nullptr;
+    DateRange range;
+  };
+  Found FindWithRange(int echelon, std::uint32_t reference) const;
+
+  // Starts bringing the reference's place in the index into the caches: a loader that knows
+  // several references before it looks them up waits for memory once rather than for each.
+  void Prefetch(int echelon, std::uint32_t reference) const;
+
+  // Room for this many more templates of the echelon: a loader that knows about how many come
+  // makes its index once, at its size.
+  void Reserve(int echelon, std::size_t more);
 
   // Takes a template made on the heap.
   void Append(std::unique_ptr<UnitTemplate> unit);
@@ -78,17 +96,23 @@ class OobDatabase {
   // of the echelon it names, which stays in the caches longer than one table for all would.
   struct Slot {
     std::uint32_t reference = 0;
+    // The template's range when each of its numbers fits a byte (two-digit years and months
+    // always do), else a first byte of 255; it fills what would be padding.
+    std::array<std::uint8_t, 4> range{};
     const UnitTemplate* unit = nullptr;  // null: a free slot
   };
   struct EchelonIndex {
-    std::vector<Slot> slots;  // a power of two in size, never more than half full
+    std::vector<Slot, HugePageAllocator<Slot>> slots;  // a power of two, at most half full
     std::size_t indexed = 0;
 
+    std::size_t HomeOf(std::uint32_t reference) const;
     std::size_t SlotOf(std::uint32_t reference) const;
-    void Grow();
+    // Room for this many references in all.
+    void Reserve(std::size_t references);
   };
 
   void Add(UnitTemplate* unit, bool inArena);
+  const Slot* SlotOf(int echelon, std::uint32_t reference) const;
 
   // Declared first, so that it goes last: everything below may hold memory from it.
   Arena arena_;

@@ -4,9 +4,12 @@
 #include <cstdint>
 #include <iterator>
 #include <memory_resource>
+#include <span>
 
 #include "base/Scanner.h"
+#include "base/StackVector.h"
 #include "base/String.h"
+#include "oob/Echelon.h"
 #include "oob/ErrorLog.h"
 #include "oob/OobDatabase.h"
 #include "oob/OrgTemplate.h"
@@ -78,9 +81,53 @@ void ReadHeader(OrgTemplate& unit, Scanner& line, int echelon) {
   unit.name = line.TakeRest();
 }
 
-ErrorText ReadGroup(SubunitGroup& group, Scanner& line, const OobDatabase& database) {
+namespace {
+
+// A choice as its line writes it, before its reference is looked up.
+struct WrittenChoice {
+  int echelon = 0;
+  std::uint32_t reference = 0;
+  int probability = 100;
+};
+
+// Reads one choice: an optional "(probability)" (else the probability stays as it was preset)
+// and a reference.
+ErrorText ReadWrittenChoice(WrittenChoice& choice, Scanner& line) {
+  line.SkipWhite();
+  if (line.Peek() == '(') {
+    char c = 0;
+    line.Get(c);
+    if (!line.ReadInt(choice.probability)) return "Invalid unit probability value";
+    if (!line.NextNonBlank(c) || c != ')') return "Missing right parenthesis in unit probability";
+  }
+  char prefix = 0;
+  if (!ReadPrefix(line, prefix)) return "Missing unit type prefix";
+  choice.echelon = EchelonFromLetter(prefix);
+  if (!ReadReference(line, choice.reference)) return "Missing unit reference number";
+  return std::nullopt;
+}
+
+// Logs each choice that does not exist over the group's whole range (the choices' ranges come in
+// the same order), and a group of several choices whose probabilities do not add up to 100.
+void CheckGroup(const OrgTemplate& unit, const SubunitGroup& group,
+                std::span<const DateRange> ranges, ErrorLog& log) {
+  // Wide enough that no probabilities a file can hold overflow the sum.
+  std::int64_t sum = 0;
+  for (std::size_t at = 0; at < group.choices.size(); ++at) {
+    sum += group.choices[at].weight;
+    if (!ranges[at].InDateRange(group.startMonth, group.startYear) ||
+        !ranges[at].InDateRange(group.endMonth, group.endYear))
+      log.OutOfRange(*group.choices[at].item, group.name.View(), unit);
+  }
+  if (sum != 100 && group.choices.size() > 1) log.ProbabilitySum(group.name.View(), unit);
+}
+
+}  // namespace
+
+ErrorText ReadGroup(const OrgTemplate& unit, SubunitGroup& group, Scanner& line,
+                    const OobDatabase& database, ErrorLog& log) {
   group.name = "";
-  group.choices.Clear();
+  group.choices.clear();
   group.promotion = false;
   if (!ReadDates(group, line)) return "Invalid unit date range";
   line.SkipWhite();
@@ -89,50 +136,40 @@ ErrorText ReadGroup(SubunitGroup& group, Scanner& line, const OobDatabase& datab
     line.Get(plus);
     group.promotion = true;
   }
+  // The line's references are all read before any is looked up, so that their places in the
+  // index come from memory together.
+  StackVector<WrittenChoice, 16> written;
+  ErrorText error;
   for (;;) {
     // Only the first choice may leave out its probability; every later one begins with "(".
-    const UnitTemplate* choice = nullptr;
-    int probability = 100;
-    if (ErrorText error = ReadChoice(choice, probability, line, database)) return error;
-    group.choices.Append(choice, probability);
+    WrittenChoice& choice = written.items.emplace_back();
+    if ((error = ReadWrittenChoice(choice, line))) {
+      written.items.pop_back();
+      break;
+    }
+    database.Prefetch(choice.echelon, choice.reference);
     char next = 0;
     if (!line.NextNonBlank(next)) break;  // the line has ended: no name
     line.Unget();
     if (next != '(') break;
   }
+  // A reference that names nothing comes before the choice that could not be read.
+  StackVector<SubunitChoice, 16> choices;
+  StackVector<DateRange, 16> ranges;
+  for (const WrittenChoice& choice : written.items) {
+    const OobDatabase::Found found = database.FindWithRange(choice.echelon, choice.reference);
+    if (!found.unit) {
+      error = "Invalid unit reference number: " + std::to_string(choice.reference);
+      break;
+    }
+    choices.items.push_back({found.unit, choice.probability});
+    ranges.items.push_back(found.range);
+  }
+  group.choices.assign(choices.items.begin(), choices.items.end());
+  if (error) return error;
   group.name = line.TakeRest();
+  CheckGroup(unit, group, ranges.items, log);
   return std::nullopt;
-}
-
-ErrorText ReadChoice(const UnitTemplate*& choice, int& probability, Scanner& line,
-                     const OobDatabase& database) {
-  line.SkipWhite();
-  if (line.Peek() == '(') {
-    char c = 0;
-    line.Get(c);
-    if (!line.ReadInt(probability)) return "Invalid unit probability value";
-    if (!line.NextNonBlank(c) || c != ')') return "Missing right parenthesis in unit probability";
-  }
-  char prefix = 0;
-  if (!ReadPrefix(line, prefix)) return "Missing unit type prefix";
-  std::uint32_t reference = 0;
-  if (!ReadReference(line, reference)) return "Missing unit reference number";
-  choice = database.Find(EchelonFromLetter(prefix), reference);
-  if (!choice) return "Invalid unit reference number: " + std::to_string(reference);
-  return std::nullopt;
-}
-
-void CheckGroup(const OrgTemplate& unit, const SubunitGroup& group, ErrorLog& log) {
-  // Wide enough that no probabilities a file can hold overflow the sum.
-  std::int64_t sum = 0;
-  for (const SubunitChoice& choice : group.choices) {
-    sum += choice.weight;
-    const UnitTemplate& chosen = *choice.item;
-    if (!chosen.InDateRange(group.startMonth, group.startYear) ||
-        !chosen.InDateRange(group.endMonth, group.endYear))
-      log.OutOfRange(chosen, group.name.View(), unit);
-  }
-  if (sum != 100 && group.choices.Size() > 1) log.ProbabilitySum(group.name.View(), unit);
 }
 
 ErrorText OrgTemplate::ReadRecord(int echelon, Scanner& file, int& lineCounter,
@@ -149,28 +186,23 @@ ErrorText OrgTemplate::ReadRecord(int echelon, Scanner& file, int& lineCounter,
   Scanner header(line);
   ReadHeader(*this, header, echelon);
 
-  // The groups are gathered on the stack first, so that the template's own vector is allocated
-  // once, at its size, where the template keeps its memory (an arena never gets back what a
-  // growing vector gives up). The choice lists take their nodes from there at once.
+  // The groups are gathered on the stack; their choice lists take their memory from where the
+  // template keeps its own at once.
   std::pmr::memory_resource* const memory = groups.get_allocator().resource();
-  constexpr std::size_t kGroupsOnStack = 16;
-  alignas(SubunitGroup) std::byte room[kGroupsOnStack * sizeof(SubunitGroup)];
-  std::pmr::monotonic_buffer_resource roomMemory(room, sizeof room);
-  std::pmr::vector<SubunitGroup> read(&roomMemory);
-  read.reserve(kGroupsOnStack);
+  StackVector<SubunitGroup, 16> read;
   ErrorText error;
   for (line = ReadLine(file, lineCounter, storage, log); !file.Failed() && !IsBlank(line);
        line = ReadLine(file, lineCounter, storage, log)) {
-    SubunitGroup& group = read.emplace_back(memory);
+    SubunitGroup& group = read.items.emplace_back(memory);
     Scanner in(line);
-    error = ReadGroup(group, in, database);
+    error = ReadGroup(*this, group, in, database, log);
     if (error) {
-      read.pop_back();
+      read.items.pop_back();
       break;
     }
-    CheckGroup(*this, group, log);
   }
-  groups.assign(std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+  groups.assign(std::make_move_iterator(read.items.begin()),
+                std::make_move_iterator(read.items.end()));
   if (error) return error;
   if (!groups.empty() && groups.back().promotion) log.EndsInPromotion(*this);
   return std::nullopt;

@@ -11,7 +11,6 @@ class ErrorLog;
 class OobDatabase;
 class OrgTemplate;
 class Scanner;
-class UnitTemplate;
 struct SubunitGroup;
 
 // The pieces of a .oob record, in the order ReadRecord uses them. A file is read line by line
@@ -30,16 +29,10 @@ std::string_view ReadLine(Scanner& file, int& lineCounter, std::string& storage,
 // but stops before the morale.
 void ReadHeader(OrgTemplate& unit, Scanner& line, int echelon);
 
-// Reads one group line: dates, an optional "+", the choices and the group name.
-ErrorText ReadGroup(SubunitGroup& group, Scanner& line, const OobDatabase& database);
-
-// Reads one choice: an optional "(probability)" (else the probability stays as the caller preset
-// it) and a reference, resolved among the templates loaded so far.
-ErrorText ReadChoice(const UnitTemplate*& choice, int& probability, Scanner& line,
-                     const OobDatabase& database);
-
-// Logs each choice that does not exist over the group's whole range, and a group of several
-// choices whose probabilities do not add up to 100.
-void CheckGroup(const OrgTemplate& unit, const SubunitGroup& group, ErrorLog& log);
+// Reads one group line: dates, an optional "+", the choices and the group name. References
+// resolve among the templates loaded so far. Logs each choice that does not exist over the
+// group's whole range, and a group of several choices whose probabilities do not add up to 100.
+ErrorText ReadGroup(const OrgTemplate& unit, SubunitGroup& group, Scanner& line,
+                    const OobDatabase& database, ErrorLog& log);
 
 }  // namespace valdren

@@ -99,6 +99,8 @@ void SplitAtComma(String& source, String& destination) {
 }
 
 ErrorText LoadPlatoonFile(OobDatabase& database, std::string_view fileName, std::string_view text) {
+  // One platoon a line.
+  database.Reserve(kPlatoon, static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   Scanner file(text);
   int lineNumber = 1;
   while (!file.Failed() && !file.AtEnd()) {

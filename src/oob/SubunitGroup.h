@@ -1,8 +1,8 @@
 #pragma once
 
 #include <memory_resource>
+#include <vector>
 
-#include "base/ItemList.h"
 #include "base/String.h"
 #include "oob/DateRange.h"
 #include "oob/UnitTemplate.h"
@@ -10,15 +10,21 @@
 namespace valdren {
 
 // One alternative of a group: a template loaded earlier (borrowed from the database) and its
-// probability in percent, held in the node's weight.
-using SubunitChoice = WeightedNode<const UnitTemplate>;
-using ChoiceList = WeightedItemList<const UnitTemplate>;
+// probability in percent.
+struct SubunitChoice {
+  const UnitTemplate* item;
+  int weight;
+
+  bool operator==(const SubunitChoice&) const = default;
+};
+// A group's alternatives side by side: they are read together, once per choice made.
+using ChoiceList = std::pmr::vector<SubunitChoice>;
 
 // One slot of an organization: valid in its own date range, offering alternatives. A value:
 // copying a group copies its name and its choice list, never the templates the choices name.
 struct SubunitGroup : DateRange {
   SubunitGroup() = default;
-  // The choice list's nodes come from the given memory.
+  // The choice list takes its memory from the given one.
   explicit SubunitGroup(std::pmr::memory_resource* memory) : choices(memory) {}
 
   String name;
@@ -26,7 +32,7 @@ struct SubunitGroup : DateRange {
   ChoiceList choices;
 
   // The echelon of the first choice's template, 0 without choices.
-  int FirstChoiceEchelon() const { return choices.Empty() ? 0 : choices.First()->item->echelon; }
+  int FirstChoiceEchelon() const { return choices.empty() ? 0 : choices.front().item->echelon; }
 };
 
 }  // namespace valdren

@@ -43,7 +43,7 @@ class BuilderTest : public testing::Test {
     static_cast<DateRange&>(group) = range;
     group.name = name;
     for (const auto& [unit, probability] : choices)
-      group.choices.Append(unit, probability);
+      group.choices.push_back({unit, probability});
   }
   std::unique_ptr<OrgItem> Build(const UnitTemplate& unit) {
     return builder.Instantiate(unit, "", nullptr, std::nullopt);

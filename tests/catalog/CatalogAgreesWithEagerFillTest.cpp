@@ -57,7 +57,7 @@ struct EagerFill {
   void Groups(TreeRow& item, const OrgTemplate& org) {
     for (const SubunitGroup& group : org.groups) {
       if (!group.InDateRange(date.month, date.year)) continue;
-      const int image = 1 + (group.choices.Empty() ? 0 : group.choices.First()->item->echelon);
+      const int image = 1 + group.FirstChoiceEchelon();
       TreeRow& groupItem =
           item.children.emplace_back(TreeRow{std::string(group.name.View()), image, nullptr, {}});
       for (const SubunitChoice& choice : group.choices) {

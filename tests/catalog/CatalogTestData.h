@@ -50,7 +50,7 @@ class TestDatabase {
     static_cast<DateRange&>(group) = range;
     group.name = name;
     for (const auto& [unit, probability] : choices)
-      group.choices.Append(unit, probability);
+      group.choices.push_back({unit, probability});
   }
   const OobDatabase& Database() const { return database_; }
 

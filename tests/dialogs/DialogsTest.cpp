@@ -328,7 +328,7 @@ class ChoiceDialogTest : public DialogsTest {
     for (const int probability : probabilities) {
       auto& unit = units_.emplace_back(std::make_unique<UnitTemplate>(1));
       unit->name = String("Kompanie " + std::to_string(units_.size()));
-      group_.choices.Append(unit.get(), probability);
+      group_.choices.push_back({unit.get(), probability});
     }
     return group_;
   }

@@ -143,5 +143,19 @@ TEST_F(OobRecord, WarningsGoToTheLogAndTheRecordStillLoads) {
   EXPECT_EQ(record.warnings, 6);
 }
 
+// Ranges whose numbers do not fit two digits are compared as they were written: 1942 is neither
+// 42 nor any other number that fits a byte, and a year -1 comes before every other.
+TEST_F(OobRecord, ChoicesWithWideDatesAreCheckedAsWritten) {
+  AddTemplate(database, kPlatoon, 1108, "Wide Platoon", {1, 1942, 12, 1945});
+  AddTemplate(database, kPlatoon, 1109, "Early Wide Platoon", {6, -1, 12, 45});
+  const Record record = Read(kHeader +
+                             "1942 1 1945 12 P1108 Inside\n"
+                             "41 6 45 12 P1109 Inside Too\n"
+                             "1941 6 1945 12 P1108 Before\n");
+  EXPECT_EQ(record.error, std::nullopt);
+  EXPECT_EQ(record.log, "Suborganization out of range:\n    1108 Wide Platoon\n    in: Before\n"
+                        "    in: 100001 Rifle Company\n");
+}
+
 }  // namespace
 }  // namespace valdren
