@@ -50,6 +50,15 @@ Arena::~Arena() {
   }
 }
 
+bool Arena::Holds(const void* piece) const {
+  const auto address = reinterpret_cast<std::uintptr_t>(piece);
+  for (const Block* block = last_; block; block = block->previous) {
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    if (address >= start && address - start < block->size) return true;
+  }
+  return false;
+}
+
 void Arena::AddBlock(std::size_t atLeast) {
   const std::size_t size = std::max(nextBlockSize_, atLeast + sizeof(Block));
   nextBlockSize_ = std::min(2 * nextBlockSize_, kLargestBlock);

@@ -44,6 +44,9 @@ class Arena final : public std::pmr::memory_resource {
     std::destroy_at(object);
     deallocate(object, sizeof(T), alignof(T));
   }
+  // Whether the piece lies in one of the arena's blocks.
+  bool Holds(const void* piece) const;
+
   // The same, held until it is released or dropped.
   template <typename T, typename... Args>
   ArenaPtr<T> Make(Args&&... args) {

@@ -55,17 +55,21 @@ bool Scanner::ReadMagnitude(std::uint64_t limit, std::uint64_t& magnitude) {
     base = hex ? 16 : 8;
     if (hex) pos_ += 2;
   }
+  // In locals: the magnitude's and the position's stores could alias each other.
   const std::size_t start = pos_;
+  std::size_t pos = pos_;
+  std::uint64_t value = 0;
   bool overflow = false;
-  magnitude = 0;
-  for (unsigned digit = 0; !AtEnd() && (digit = DigitValue(text_[pos_])) < base; ++pos_) {
-    magnitude = magnitude * base + digit;
-    if (magnitude > limit) {
+  for (unsigned digit = 0; pos < text_.size() && (digit = DigitValue(text_[pos])) < base; ++pos) {
+    value = value * base + digit;
+    if (value > limit) {
       overflow = true;
-      magnitude = limit;
+      value = limit;
     }
   }
-  return pos_ > start && !overflow;
+  pos_ = pos;
+  magnitude = value;
+  return pos > start && !overflow;
 }
 
 bool Scanner::ReadInt(int& value) {

@@ -52,7 +52,6 @@ void TextFileReader::Reserve(std::size_t bytes, std::size_t size) {
 }
 
 std::optional<std::string_view> TextFileReader::Read(const std::filesystem::path& path) {
-  Release();
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   std::ifstream file(path, std::ios::binary);
@@ -60,9 +59,12 @@ std::optional<std::string_view> TextFileReader::Read(const std::filesystem::path
   // Room for the whole file and one byte more, which tells whether it grew since its size was
   // taken; then it is read on in blocks.
   const std::uintmax_t expected = std::filesystem::file_size(path, error);
+  const std::size_t first = error ? 1 << 16 : static_cast<std::size_t>(expected) + 1;
+  // The buffer is kept while the files fit it and fill a good part of it: a fresh one costs its
+  // page faults again, a large idle one adds to what a loader holds at its end.
+  if (first > capacity_ || first < capacity_ / 4) Release();
   std::size_t size = 0;
-  for (std::size_t wanted = error ? 1 << 16 : static_cast<std::size_t>(expected) + 1;;
-       wanted = capacity_) {
+  for (std::size_t wanted = first;; wanted = capacity_) {
     Reserve(size + wanted, size);
     const std::size_t room = capacity_ - size;
     const std::streamsize got =

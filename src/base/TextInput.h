@@ -13,9 +13,9 @@ namespace valdren {
 // line counts without a line end. Every reader of the game's files takes its text from here.
 std::string TextMode(std::string_view bytes);
 
-// Reads whole files as text, as above, each with one read into a buffer of its size: the
-// database is dozens of files of up to megabytes, read one after another. Each read gives back the
-// buffer of the one before, so that a loader holds only the file it reads besides what it made.
+// Reads whole files as text, as above, each with one read into a buffer that later files reuse
+// while they fill a good part of it: the database is dozens of files of up to megabytes, read
+// one after another.
 class TextFileReader {
  public:
   TextFileReader() = default;

@@ -42,7 +42,7 @@ std::size_t OobDatabase::EchelonIndex::SlotOf(std::uint32_t reference) const {
 
 void OobDatabase::EchelonIndex::Reserve(std::size_t references) {
   std::size_t size = std::max(slots.size(), kFirstSlots);
-  while (size < 2 * references) size *= 2;
+  while (3 * size < 4 * references) size *= 2;
   if (size == slots.size()) return;
   const auto old = std::exchange(slots, decltype(slots)(size));
   for (const Slot& entry : old)
@@ -81,12 +81,9 @@ void OobDatabase::Prefetch(int echelon, std::uint32_t reference) const {
 }
 
 OobDatabase::~OobDatabase() {
-  for (const TemplateList::Entry& entry : templates_) {
-    if (entry.inArena)
-      arena_.Delete(entry.item);
-    else
-      delete entry.item;
-  }
+  // The arena only keeps its templates' memory: what they hold (long names) goes with them.
+  for (const TemplateList::Entry& entry : templates_)
+    if (arena_.Holds(entry.item)) arena_.Delete(entry.item);
 }
 
 ArenaPtr<PlatoonTemplate> OobDatabase::MakePlatoon() {
@@ -105,19 +102,19 @@ void OobDatabase::Reserve(int echelon, std::size_t more) {
 }
 
 void OobDatabase::Append(std::unique_ptr<UnitTemplate> unit) {
-  Add(unit.release(), false);
+  Add(adopted_.emplace_back(std::move(unit)).get());
 }
 
-void OobDatabase::Add(UnitTemplate* unit, bool inArena) {
+void OobDatabase::Add(UnitTemplate* unit) {
   EchelonIndex& index = index_[unit->echelon];
-  index.Reserve(index.indexed + 1);
+  if (4 * (index.indexed + 1) > 3 * index.slots.size()) index.Reserve(index.indexed + 1);
   Slot& slot = index.slots[index.SlotOf(unit->reference)];
   if (!slot.unit) {  // the first one wins
     slot = {unit->reference, Packed(*unit), unit};
     ++index.indexed;
   }
   ++counts_[unit->echelon];
-  templates_.entries_.push_back({unit, inArena});
+  templates_.entries_.push_back({unit});
 }
 
 }  // namespace valdren

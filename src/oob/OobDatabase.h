@@ -29,7 +29,6 @@ class OobDatabase {
    public:
     struct Entry {
       UnitTemplate* item;
-      bool inArena;  // made by the database in its arena, not adopted from the heap
     };
     using Entries = std::vector<Entry, HugePageAllocator<Entry>>;
     using Iterator = Entries::const_iterator;
@@ -80,7 +79,7 @@ class OobDatabase {
   ArenaPtr<OrgTemplate> MakeOrgTemplate(int echelon);
   template <typename Unit>
   void Append(ArenaPtr<Unit> unit) {
-    Add(unit.release(), true);
+    Add(unit.release());
   }
 
   const TemplateList& Templates() const { return templates_; }
@@ -102,7 +101,7 @@ class OobDatabase {
     const UnitTemplate* unit = nullptr;  // null: a free slot
   };
   struct EchelonIndex {
-    std::vector<Slot, HugePageAllocator<Slot>> slots;  // a power of two, at most half full
+    std::vector<Slot, HugePageAllocator<Slot>> slots;  // a power of two, at most 3/4 full
     std::size_t indexed = 0;
 
     std::size_t HomeOf(std::uint32_t reference) const;
@@ -111,11 +110,12 @@ class OobDatabase {
     void Reserve(std::size_t references);
   };
 
-  void Add(UnitTemplate* unit, bool inArena);
+  void Add(UnitTemplate* unit);
   const Slot* SlotOf(int echelon, std::uint32_t reference) const;
 
-  // Declared first, so that it goes last: everything below may hold memory from it.
+  // Declared first, so that they go last: everything below may refer to them.
   Arena arena_;
+  std::vector<std::unique_ptr<UnitTemplate>> adopted_;  // appended from the heap
   TemplateList templates_;
   std::array<EchelonIndex, kEchelonCount> index_;
   std::array<std::size_t, kEchelonCount> counts_{};

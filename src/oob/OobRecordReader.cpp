@@ -185,6 +185,8 @@ ErrorText OrgTemplate::ReadRecord(int echelon, Scanner& file, int& lineCounter,
   } while (!file.Failed() && IsBlank(line));
   Scanner header(line);
   ReadHeader(*this, header, echelon);
+  // Its place in the index comes from memory while the groups are read.
+  database.Prefetch(echelon, reference);
 
   // The groups are gathered on the stack; their choice lists take their memory from where the
   // template keeps its own at once.

@@ -18,13 +18,18 @@ constexpr int kFirstCode = 32;
 constexpr int kLastCode = 127;  // the shift takes it in although it is not printable
 constexpr int kPrintableCodes = 95;
 
-// Moves every code of 32..127 by delta places among the 95 printable codes.
+// Moves every code of 32..127 by delta places among the 95 printable codes; a shift is at most
+// one round and a code at most one place past the printable ones, so the place wraps without a
+// division (a division a character would cost more than the rest of a platoon line).
 void Shift(std::span<char> line, int delta) {
   for (char& c : line) {
     const int code = static_cast<unsigned char>(c);
     if (code < kFirstCode || code > kLastCode) continue;
-    int place = (code - kFirstCode + delta) % kPrintableCodes;
-    if (place < 0) place += kPrintableCodes;
+    int place = code - kFirstCode + delta;
+    for (int round = 0; round < 2; ++round) {
+      if (place < 0) place += kPrintableCodes;
+      if (place >= kPrintableCodes) place -= kPrintableCodes;
+    }
     c = static_cast<char>(kFirstCode + place);
   }
 }
