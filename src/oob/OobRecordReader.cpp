@@ -83,16 +83,17 @@ void ReadHeader(OrgTemplate& unit, Scanner& line, int echelon) {
 
 namespace {
 
-// A choice as its line writes it, before its reference is looked up.
-struct WrittenChoice {
+// A choice as its line writes it, and the date range the index holds for it once it is looked up.
+struct LineChoice {
   int echelon = 0;
   std::uint32_t reference = 0;
   int probability = 100;
+  DateRange range;
 };
 
 // Reads one choice: an optional "(probability)" (else the probability stays as it was preset)
 // and a reference.
-ErrorText ReadWrittenChoice(WrittenChoice& choice, Scanner& line) {
+ErrorText ReadLineChoice(LineChoice& choice, Scanner& line) {
   line.SkipWhite();
   if (line.Peek() == '(') {
     char c = 0;
@@ -107,16 +108,17 @@ ErrorText ReadWrittenChoice(WrittenChoice& choice, Scanner& line) {
   return std::nullopt;
 }
 
-// Logs each choice that does not exist over the group's whole range (the choices' ranges come in
-// the same order), and a group of several choices whose probabilities do not add up to 100.
+// Logs each choice that does not exist over the group's whole range (the line's choices give
+// their ranges), and a group of several choices whose probabilities do not add up to 100.
 void CheckGroup(const OrgTemplate& unit, const SubunitGroup& group,
-                std::span<const DateRange> ranges, ErrorLog& log) {
+                std::span<const LineChoice> read, ErrorLog& log) {
   // Wide enough that no probabilities a file can hold overflow the sum.
   std::int64_t sum = 0;
   for (std::size_t at = 0; at < group.choices.size(); ++at) {
     sum += group.choices[at].weight;
-    if (!ranges[at].InDateRange(group.startMonth, group.startYear) ||
-        !ranges[at].InDateRange(group.endMonth, group.endYear))
+    const DateRange& range = read[at].range;
+    if (!range.InDateRange(group.startMonth, group.startYear) ||
+        !range.InDateRange(group.endMonth, group.endYear))
       log.OutOfRange(*group.choices[at].item, group.name.View(), unit);
   }
   if (sum != 100 && group.choices.size() > 1) log.ProbabilitySum(group.name.View(), unit);
@@ -138,13 +140,13 @@ ErrorText ReadGroup(const OrgTemplate& unit, SubunitGroup& group, Scanner& line,
   }
   // The line's references are all read before any is looked up, so that their places in the
   // index come from memory together.
-  StackVector<WrittenChoice, 16> written;
+  StackVector<LineChoice, 16> read;
   ErrorText error;
   for (;;) {
     // Only the first choice may leave out its probability; every later one begins with "(".
-    WrittenChoice& choice = written.items.emplace_back();
-    if ((error = ReadWrittenChoice(choice, line))) {
-      written.items.pop_back();
+    LineChoice& choice = read.items.emplace_back();
+    if ((error = ReadLineChoice(choice, line))) {
+      read.items.pop_back();
       break;
     }
     database.Prefetch(choice.echelon, choice.reference);
@@ -153,22 +155,22 @@ ErrorText ReadGroup(const OrgTemplate& unit, SubunitGroup& group, Scanner& line,
     line.Unget();
     if (next != '(') break;
   }
-  // A reference that names nothing comes before the choice that could not be read.
-  StackVector<SubunitChoice, 16> choices;
-  StackVector<DateRange, 16> ranges;
-  for (const WrittenChoice& choice : written.items) {
+  // A reference that names nothing comes before the choice that could not be read. The list is
+  // made at its size at once, where the group keeps its memory (an arena never gets back what a
+  // growing vector gives up).
+  group.choices.reserve(read.items.size());
+  for (LineChoice& choice : read.items) {
     const OobDatabase::Found found = database.FindWithRange(choice.echelon, choice.reference);
     if (!found.unit) {
       error = "Invalid unit reference number: " + std::to_string(choice.reference);
       break;
     }
-    choices.items.push_back({found.unit, choice.probability});
-    ranges.items.push_back(found.range);
+    group.choices.push_back({found.unit, choice.probability});
+    choice.range = found.range;
   }
-  group.choices.assign(choices.items.begin(), choices.items.end());
   if (error) return error;
   group.name = line.TakeRest();
-  CheckGroup(unit, group, ranges.items, log);
+  CheckGroup(unit, group, read.items, log);
   return std::nullopt;
 }
 
