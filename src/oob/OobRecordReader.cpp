@@ -5,6 +5,8 @@
 #include <iterator>
 #include <memory_resource>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "base/Scanner.h"
 #include "base/StackVector.h"
@@ -50,7 +52,8 @@ bool ReadReference(Scanner& line, std::uint32_t& reference) {
 
 }  // namespace
 
-std::string_view ReadLine(Scanner& file, int& lineCounter, std::string& storage, ErrorLog& log) {
+std::string_view ReadLine(Scanner& file, int& lineCounter, std::string& storage,
+                          std::vector<UnclosedComment>& unclosed) {
   for (;;) {
     std::string_view line = file.ReadLine(String::kReadLimit);
     if (file.Failed()) return {};
@@ -60,10 +63,11 @@ std::string_view ReadLine(Scanner& file, int& lineCounter, std::string& storage,
     // A "]" in front of the "[" closes nothing.
     const std::size_t close = line.find(']', open + 1);
     if (close != std::string_view::npos) {
-      storage.assign(line.substr(0, open)).append(line.substr(close + 1));
-      line = storage;
+      const std::size_t start = storage.size();
+      storage.append(line.substr(0, open)).append(line.substr(close + 1));
+      line = std::string_view(storage).substr(start);
     } else {
-      log.MissingClosingBracket(lineCounter, line);
+      unclosed.push_back({lineCounter, line});
       line = line.substr(0, open);
     }
     // A line that held only a comment does not end a record.
@@ -108,29 +112,11 @@ ErrorText ReadLineChoice(LineChoice& choice, Scanner& line) {
   return std::nullopt;
 }
 
-// Logs each choice that does not exist over the group's whole range (the line's choices give
-// their ranges), and a group of several choices whose probabilities do not add up to 100.
-void CheckGroup(const OrgTemplate& unit, const SubunitGroup& group,
-                std::span<const LineChoice> read, ErrorLog& log) {
-  // Wide enough that no probabilities a file can hold overflow the sum.
-  std::int64_t sum = 0;
-  for (std::size_t at = 0; at < group.choices.size(); ++at) {
-    sum += group.choices[at].weight;
-    const DateRange& range = read[at].range;
-    if (!range.InDateRange(group.startMonth, group.startYear) ||
-        !range.InDateRange(group.endMonth, group.endYear))
-      log.OutOfRange(*group.choices[at].item, group.name.View(), unit);
-  }
-  if (sum != 100 && group.choices.size() > 1) log.ProbabilitySum(group.name.View(), unit);
-}
-
-}  // namespace
-
-ErrorText ReadGroup(const OrgTemplate& unit, SubunitGroup& group, Scanner& line,
-                    const OobDatabase& database, ErrorLog& log) {
-  group.name = "";
-  group.choices.clear();
-  group.promotion = false;
+// Reads one group line but for looking up its choices: dates, an optional "+", the choices as
+// written (added to choices, their places in the index prefetched) and the group name. Returns
+// the error of what could not be read; the choices before it stay.
+ErrorText ReadGroupLine(SubunitGroup& group, Scanner& line, std::pmr::vector<LineChoice>& choices,
+                        const OobDatabase& database) {
   if (!ReadDates(group, line)) return "Invalid unit date range";
   line.SkipWhite();
   if (line.Peek() == '+') {
@@ -138,16 +124,12 @@ ErrorText ReadGroup(const OrgTemplate& unit, SubunitGroup& group, Scanner& line,
     line.Get(plus);
     group.promotion = true;
   }
-  // The line's references are all read before any is looked up, so that their places in the
-  // index come from memory together.
-  StackVector<LineChoice, 16> read;
-  ErrorText error;
   for (;;) {
     // Only the first choice may leave out its probability; every later one begins with "(".
-    LineChoice& choice = read.items.emplace_back();
-    if ((error = ReadLineChoice(choice, line))) {
-      read.items.pop_back();
-      break;
+    LineChoice& choice = choices.emplace_back();
+    if (ErrorText error = ReadLineChoice(choice, line)) {
+      choices.pop_back();
+      return error;
     }
     database.Prefetch(choice.echelon, choice.reference);
     char next = 0;
@@ -155,35 +137,67 @@ ErrorText ReadGroup(const OrgTemplate& unit, SubunitGroup& group, Scanner& line,
     line.Unget();
     if (next != '(') break;
   }
-  // A reference that names nothing comes before the choice that could not be read. The list is
-  // made at its size at once, where the group keeps its memory (an arena never gets back what a
-  // growing vector gives up).
-  group.choices.reserve(read.items.size());
-  for (LineChoice& choice : read.items) {
-    const OobDatabase::Found found = database.FindWithRange(choice.echelon, choice.reference);
-    if (!found.unit) {
-      error = "Invalid unit reference number: " + std::to_string(choice.reference);
-      break;
-    }
-    group.choices.push_back({found.unit, choice.probability});
-    choice.range = found.range;
-  }
-  if (error) return error;
   group.name = line.TakeRest();
-  CheckGroup(unit, group, read.items, log);
   return std::nullopt;
 }
 
+// Looks the group's choices up among the templates loaded so far, in their order; the first that
+// names nothing is the error. The list is made at its size at once, where the group keeps its
+// memory (an arena never gets back what a growing vector gives up).
+ErrorText LookUpChoices(SubunitGroup& group, std::span<LineChoice> choices,
+                        const OobDatabase& database) {
+  group.choices.reserve(choices.size());
+  for (LineChoice& choice : choices) {
+    const OobDatabase::Found found = database.FindWithRange(choice.echelon, choice.reference);
+    if (!found.unit) return "Invalid unit reference number: " + std::to_string(choice.reference);
+    group.choices.push_back({found.unit, choice.probability});
+    choice.range = found.range;
+  }
+  return std::nullopt;
+}
+
+// Logs each choice that does not exist over the group's whole range, and a group of several
+// choices whose probabilities do not add up to 100.
+void CheckGroup(const OrgTemplate& unit, const SubunitGroup& group,
+                std::span<const LineChoice> choices, ErrorLog& log) {
+  // Wide enough that no probabilities a file can hold overflow the sum.
+  std::int64_t sum = 0;
+  for (std::size_t at = 0; at < group.choices.size(); ++at) {
+    sum += group.choices[at].weight;
+    const DateRange& range = choices[at].range;
+    if (!range.InDateRange(group.startMonth, group.startYear) ||
+        !range.InDateRange(group.endMonth, group.endYear))
+      log.OutOfRange(*group.choices[at].item, group.name.View(), unit);
+  }
+  if (sum != 100 && group.choices.size() > 1) log.ProbabilitySum(group.name.View(), unit);
+}
+
+// A group line read ahead of its lookups: where its choices begin among the record's, the line
+// counter after it, how many unclosed comments came up to it, and the error that ended it.
+struct GroupLine {
+  std::size_t firstChoice;
+  int lineCounter;
+  std::size_t unclosedBefore;
+  ErrorText error;
+};
+
+}  // namespace
+
+// The group lines are read first and their references looked up after, all of the record's
+// together, so that their places in the index come from memory at once rather than one after
+// another. What is logged and returned stays as a reading line by line would have it: unclosed
+// comments are logged in their turn, and a line that fails ends the record with its line count.
 ErrorText OrgTemplate::ReadRecord(int echelon, Scanner& file, int& lineCounter,
                                   const OobDatabase& database, ErrorLog& log) {
   groups.clear();
   name = "";
   this->echelon = echelon;
-  // The line read last lives in the file text or here.
+  // The record's lines that lost a comment, one after another.
   std::string storage;
+  std::vector<UnclosedComment> unclosed;
   std::string_view line;
   do {
-    line = ReadLine(file, lineCounter, storage, log);
+    line = ReadLine(file, lineCounter, storage, unclosed);
   } while (!file.Failed() && IsBlank(line));
   Scanner header(line);
   ReadHeader(*this, header, echelon);
@@ -191,20 +205,47 @@ ErrorText OrgTemplate::ReadRecord(int echelon, Scanner& file, int& lineCounter,
   database.Prefetch(echelon, reference);
 
   // The groups are gathered on the stack; their choice lists take their memory from where the
-  // template keeps its own at once.
+  // template keeps its own.
   std::pmr::memory_resource* const memory = groups.get_allocator().resource();
   StackVector<SubunitGroup, 16> read;
-  ErrorText error;
-  for (line = ReadLine(file, lineCounter, storage, log); !file.Failed() && !IsBlank(line);
-       line = ReadLine(file, lineCounter, storage, log)) {
+  StackVector<GroupLine, 16> lines;
+  StackVector<LineChoice, 64> choices;
+  for (line = ReadLine(file, lineCounter, storage, unclosed); !file.Failed() && !IsBlank(line);
+       line = ReadLine(file, lineCounter, storage, unclosed)) {
     SubunitGroup& group = read.items.emplace_back(memory);
+    const std::size_t first = choices.items.size();
     Scanner in(line);
-    error = ReadGroup(*this, group, in, database, log);
+    ErrorText error = ReadGroupLine(group, in, choices.items, database);
+    lines.items.push_back({first, lineCounter, unclosed.size(), std::move(error)});
+    if (lines.items.back().error) break;
+  }
+  const std::size_t unclosedAfter = unclosed.size();
+
+  std::size_t logged = 0;
+  const auto logUnclosed = [&](std::size_t upTo) {
+    for (; logged < upTo; ++logged)
+      log.MissingClosingBracket(unclosed[logged].lineCounter, unclosed[logged].line);
+  };
+  ErrorText error;
+  std::size_t kept = 0;
+  for (; kept < lines.items.size(); ++kept) {
+    GroupLine& groupLine = lines.items[kept];
+    logUnclosed(groupLine.unclosedBefore);
+    const std::size_t end = kept + 1 < lines.items.size() ? lines.items[kept + 1].firstChoice
+                                                          : choices.items.size();
+    const std::span<LineChoice> own =
+        std::span(choices.items).subspan(groupLine.firstChoice, end - groupLine.firstChoice);
+    SubunitGroup& group = read.items[kept];
+    error = LookUpChoices(group, own, database);
+    if (!error) error = std::move(groupLine.error);
     if (error) {
-      read.items.pop_back();
+      lineCounter = groupLine.lineCounter;
       break;
     }
+    CheckGroup(*this, group, own, log);
   }
+  if (!error) logUnclosed(unclosedAfter);
+  read.items.erase(read.items.begin() + static_cast<std::ptrdiff_t>(kept), read.items.end());
   groups.assign(std::make_move_iterator(read.items.begin()),
                 std::make_move_iterator(read.items.end()));
   if (error) return error;

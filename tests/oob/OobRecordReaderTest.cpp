@@ -111,6 +111,38 @@ TEST_F(OobRecord, AGroupLineThatCannotBeReadEndsTheRecord) {
     EXPECT_EQ(Read(kHeader + line + "\n41 6 45 12 P1101\n").error, error) << line;
 }
 
+// The log reads as if each line were checked before the next is read: a warning of a group comes
+// before an unclosed comment further down, and nothing after a line that fails is logged.
+TEST_F(OobRecord, TheLogKeepsTheOrderOfTheLines) {
+  const std::string in = "    in: 100001 Rifle Company\n";
+  const std::string outOfRange =
+      "Suborganization out of range:\n    1106 Late Platoon\n    in: Rifles\n" + in;
+  const Record checked = Read(kHeader +
+                              "41 6 45 12 P1106 Rifles\n"
+                              "41 6 45 12 P1101 First [open\n"
+                              "41 6 45 12 (50) P1102 (20) P1103 Sum\n"
+                              "[open again\n"
+                              "\n");
+  EXPECT_EQ(checked.error, std::nullopt);
+  EXPECT_EQ(checked.log, outOfRange +
+                             "Missing closing bracket on line: 3\n"
+                             "    41 6 45 12 P1101 First [open\n"
+                             "Probabilities do not add to 100:\n    Sum\n" + in +
+                             "Missing closing bracket on line: 5\n"
+                             "    [open again\n");
+  EXPECT_EQ(checked.lineCounter, 6);
+
+  const Record failed = Read(kHeader +
+                             "41 6 45 12 P1106 Rifles\n"
+                             "41 6 45 12 P1199 Missing\n"
+                             "41 6 45 12 P1101 Later [open\n"
+                             "41 6 45 12 (x) P1101\n");
+  EXPECT_EQ(failed.error, "Invalid unit reference number: 1199");
+  EXPECT_EQ(failed.log, outOfRange);
+  EXPECT_EQ(failed.lineCounter, 3);
+  EXPECT_EQ(failed.groups.size(), 1u);  // the groups before the line that failed
+}
+
 // A header keeps what it could read and the defaults of the rest; a prefix of another echelon
 // keeps the reference but nothing after it. (The loader drops a record left without reference.)
 TEST_F(OobRecord, AHeaderKeepsWhatItReadAndTheDefaultsOfTheRest) {
