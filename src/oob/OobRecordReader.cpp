@@ -112,7 +112,7 @@ ErrorText ReadLineChoice(LineChoice& choice, Scanner& line) {
   return std::nullopt;
 }
 
-// Reads one group line but for looking up its choices: dates, an optional "+", the choices as
+// Reads one group line, all but the lookup of its choices: dates, an optional "+", the choices as
 // written (added to choices, their places in the index prefetched) and the group name. Returns
 // the error of what could not be read; the choices before it stay.
 ErrorText ReadGroupLine(SubunitGroup& group, Scanner& line, std::pmr::vector<LineChoice>& choices,
@@ -175,79 +175,101 @@ void CheckGroup(const OrgTemplate& unit, const SubunitGroup& group,
 // A group line read ahead of its lookups: where its choices begin among the record's, the line
 // counter after it, how many unclosed comments came up to it, and the error that ended it.
 struct GroupLine {
-  std::size_t firstChoice;
-  int lineCounter;
-  std::size_t unclosedBefore;
+  std::size_t firstChoice = 0;
+  int lineCounter = 0;
+  std::size_t unclosedBefore = 0;
   ErrorText error;
 };
+
+// What a record's lines give before any reference is looked up.
+struct ReadAhead {
+  std::string storage;  // the lines that lost a comment, one after another
+  std::vector<UnclosedComment> unclosed;
+  StackVector<SubunitGroup, 16> groups;
+  StackVector<GroupLine, 16> lines;
+  StackVector<LineChoice, 64> choices;
+
+  // The choices of the group line at the index.
+  std::span<LineChoice> ChoicesOf(std::size_t index) {
+    const std::size_t first = lines.items[index].firstChoice;
+    const std::size_t end = index + 1 < lines.items.size() ? lines.items[index + 1].firstChoice
+                                                           : choices.items.size();
+    return std::span(choices.items).subspan(first, end - first);
+  }
+};
+
+// Reads the group lines up to the end of the record or the first that cannot be read; the groups'
+// choice lists will take their memory from the given one.
+void ReadGroupLines(ReadAhead& ahead, Scanner& file, int& lineCounter,
+                    std::pmr::memory_resource* memory, const OobDatabase& database) {
+  for (std::string_view line = ReadLine(file, lineCounter, ahead.storage, ahead.unclosed);
+       !file.Failed() && !IsBlank(line);
+       line = ReadLine(file, lineCounter, ahead.storage, ahead.unclosed)) {
+    GroupLine& read = ahead.lines.items.emplace_back();
+    read.firstChoice = ahead.choices.items.size();
+    read.lineCounter = lineCounter;
+    read.unclosedBefore = ahead.unclosed.size();
+    Scanner in(line);
+    read.error = ReadGroupLine(ahead.groups.items.emplace_back(memory), in, ahead.choices.items,
+                               database);
+    if (read.error) return;
+  }
+}
+
+// Looks up and checks the groups in their order, logging the unclosed comments in their turn, as
+// a reading line by line would. The first line that fails sets the line counter back to itself
+// and drops its group and those after it.
+ErrorText LookUpGroups(const OrgTemplate& unit, ReadAhead& ahead, int& lineCounter,
+                       const OobDatabase& database, ErrorLog& log) {
+  std::size_t logged = 0;
+  const auto logUnclosed = [&](std::size_t upTo) {
+    for (; logged < upTo; ++logged) {
+      const UnclosedComment& comment = ahead.unclosed[logged];
+      log.MissingClosingBracket(comment.lineCounter, comment.line);
+    }
+  };
+  for (std::size_t index = 0; index < ahead.lines.items.size(); ++index) {
+    GroupLine& line = ahead.lines.items[index];
+    logUnclosed(line.unclosedBefore);
+    SubunitGroup& group = ahead.groups.items[index];
+    ErrorText error = LookUpChoices(group, ahead.ChoicesOf(index), database);
+    if (!error) error = std::move(line.error);
+    if (error) {
+      lineCounter = line.lineCounter;
+      std::pmr::vector<SubunitGroup>& groups = ahead.groups.items;
+      groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(index), groups.end());
+      return error;
+    }
+    CheckGroup(unit, group, ahead.ChoicesOf(index), log);
+  }
+  logUnclosed(ahead.unclosed.size());
+  return std::nullopt;
+}
 
 }  // namespace
 
 // The group lines are read first and their references looked up after, all of the record's
 // together, so that their places in the index come from memory at once rather than one after
-// another. What is logged and returned stays as a reading line by line would have it: unclosed
-// comments are logged in their turn, and a line that fails ends the record with its line count.
+// another.
 ErrorText OrgTemplate::ReadRecord(int echelon, Scanner& file, int& lineCounter,
                                   const OobDatabase& database, ErrorLog& log) {
   groups.clear();
   name = "";
   this->echelon = echelon;
-  // The record's lines that lost a comment, one after another.
-  std::string storage;
-  std::vector<UnclosedComment> unclosed;
+  ReadAhead ahead;
   std::string_view line;
   do {
-    line = ReadLine(file, lineCounter, storage, unclosed);
+    line = ReadLine(file, lineCounter, ahead.storage, ahead.unclosed);
   } while (!file.Failed() && IsBlank(line));
   Scanner header(line);
   ReadHeader(*this, header, echelon);
   // Its place in the index comes from memory while the groups are read.
   database.Prefetch(echelon, reference);
 
-  // The groups are gathered on the stack; their choice lists take their memory from where the
-  // template keeps its own.
-  std::pmr::memory_resource* const memory = groups.get_allocator().resource();
-  StackVector<SubunitGroup, 16> read;
-  StackVector<GroupLine, 16> lines;
-  StackVector<LineChoice, 64> choices;
-  for (line = ReadLine(file, lineCounter, storage, unclosed); !file.Failed() && !IsBlank(line);
-       line = ReadLine(file, lineCounter, storage, unclosed)) {
-    SubunitGroup& group = read.items.emplace_back(memory);
-    const std::size_t first = choices.items.size();
-    Scanner in(line);
-    ErrorText error = ReadGroupLine(group, in, choices.items, database);
-    lines.items.push_back({first, lineCounter, unclosed.size(), std::move(error)});
-    if (lines.items.back().error) break;
-  }
-  const std::size_t unclosedAfter = unclosed.size();
-
-  std::size_t logged = 0;
-  const auto logUnclosed = [&](std::size_t upTo) {
-    for (; logged < upTo; ++logged)
-      log.MissingClosingBracket(unclosed[logged].lineCounter, unclosed[logged].line);
-  };
-  ErrorText error;
-  std::size_t kept = 0;
-  for (; kept < lines.items.size(); ++kept) {
-    GroupLine& groupLine = lines.items[kept];
-    logUnclosed(groupLine.unclosedBefore);
-    const std::size_t end = kept + 1 < lines.items.size() ? lines.items[kept + 1].firstChoice
-                                                          : choices.items.size();
-    const std::span<LineChoice> own =
-        std::span(choices.items).subspan(groupLine.firstChoice, end - groupLine.firstChoice);
-    SubunitGroup& group = read.items[kept];
-    error = LookUpChoices(group, own, database);
-    if (!error) error = std::move(groupLine.error);
-    if (error) {
-      lineCounter = groupLine.lineCounter;
-      break;
-    }
-    CheckGroup(*this, group, own, log);
-  }
-  if (!error) logUnclosed(unclosedAfter);
-  read.items.erase(read.items.begin() + static_cast<std::ptrdiff_t>(kept), read.items.end());
-  groups.assign(std::make_move_iterator(read.items.begin()),
-                std::make_move_iterator(read.items.end()));
+  ReadGroupLines(ahead, file, lineCounter, groups.get_allocator().resource(), database);
+  const ErrorText error = LookUpGroups(*this, ahead, lineCounter, database, log);
+  groups.assign(std::make_move_iterator(ahead.groups.items.begin()),
+                std::make_move_iterator(ahead.groups.items.end()));
   if (error) return error;
   if (!groups.empty() && groups.back().promotion) log.EndsInPromotion(*this);
   return std::nullopt;
