@@ -1,34 +1,17 @@
 #include "base/Arena.h"
 
-// The sanitizer's poisoning marks; they do nothing outside a sanitizer build, and a compiler
-// without the sanitizer (MinGW's) has no header for them.
-#if __has_include(<sanitizer/asan_interface.h>)
-#include <sanitizer/asan_interface.h>
-#else
-#define ASAN_POISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
-#define ASAN_UNPOISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
-#endif
-
 #include <algorithm>
 #include <cstdint>
 
+#include "base/AddressSanitizer.h"
 #include "base/HugePages.h"
 
 namespace valdren {
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::size_t kGap = 32;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr std::size_t kGap = 32;
-#else
-constexpr std::size_t kGap = 0;
-#endif
-#else
-constexpr std::size_t kGap = 0;
-#endif
+// Under the sanitizer every piece is followed by a poisoned gap.
+constexpr std::size_t kGap = kAddressSanitizer ? 32 : 0;
 
 // Blocks stop doubling here: past it the unused end of the last block would cost too much.
 constexpr std::size_t kLargestBlock = std::size_t{1} << 25;

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "base/AddressSanitizer.h"
+
 #ifdef __linux__
 #include <sys/mman.h>
 
@@ -23,8 +25,9 @@ std::size_t Rounded(std::size_t bytes) {
 
 // Mapped on their own rather than taken from the heap, so that a freed block goes back to the
 // system at once instead of staying in the heap's free lists: a loader's peak is what it holds.
+// The sanitizer gets plain heap blocks, which it watches for uses after they are freed.
 void* AllocateHugePages(std::size_t bytes) {
-  if (bytes < kHugePage) return ::operator new(bytes);
+  if (bytes < kHugePage || kAddressSanitizer) return ::operator new(bytes);
   const std::size_t size = Rounded(bytes);
   // One huge page more than needed, so that a boundary falls inside; the ends are given back.
   const std::size_t mapped = size + kHugePage;
@@ -42,7 +45,7 @@ void* AllocateHugePages(std::size_t bytes) {
 }
 
 void FreeHugePages(void* block, std::size_t bytes) noexcept {
-  if (bytes < kHugePage)
+  if (bytes < kHugePage || kAddressSanitizer)
     ::operator delete(block);
   else
     munmap(block, Rounded(bytes));

@@ -8,18 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "base/AddressSanitizer.h"
 #include "base/ItemList.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define VALDREN_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VALDREN_ASAN 1
-#endif
-#endif
-#ifdef VALDREN_ASAN
-#include <sanitizer/asan_interface.h>
-#endif
 
 namespace valdren {
 namespace {
@@ -90,7 +80,7 @@ TEST(Arena, ListNodesMoveWithTheirMemoryAndCopiesLeaveIt) {
   EXPECT_EQ(items, (std::vector<int>{1, 2, 1}));
 }
 
-#ifdef VALDREN_ASAN
+#if VALDREN_ADDRESS_SANITIZER
 // The sanitizer build must still catch what an arena would otherwise hide.
 TEST(Arena, LeavesOverrunsAndUsesAfterDeleteVisibleToTheSanitizer) {
   Arena arena;
