@@ -1,5 +1,6 @@
 #include "oob/DatabaseLoader.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/Scanner.h"
@@ -14,12 +15,15 @@ namespace valdren {
 namespace {
 
 // About how many records the text holds: they are parted by blank lines. Only a hint for the
-// index, so that it is made once at about its size; a cheap count the compiler vectorizes.
+// index, so that it is made once at about its size; a cheap count the compiler vectorizes. A
+// record takes more than a few bytes, so a text of empty lines cannot ask for an index many times
+// its size.
 std::size_t EstimateRecords(std::string_view text) {
+  constexpr std::size_t kShortestRecord = 16;  // "41 6 45 12 C1 7\n" and its blank line
   std::size_t blankLines = 0;
   for (std::size_t at = 1; at < text.size(); ++at)
     blankLines += (text[at - 1] == '\n') & (text[at] == '\n');
-  return blankLines + 1;
+  return std::min(blankLines, text.size() / kShortestRecord) + 1;
 }
 
 }  // namespace
