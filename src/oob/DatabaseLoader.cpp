@@ -22,7 +22,7 @@ std::size_t EstimateRecords(std::string_view text) {
   constexpr std::size_t kShortestRecord = 16;  // "41 6 45 12 C1 7\n" and its blank line
   std::size_t blankLines = 0;
   for (std::size_t at = 1; at < text.size(); ++at)
-    blankLines += (text[at - 1] == '\n') & (text[at] == '\n');
+    blankLines += std::size_t{text[at - 1] == '\n'} & std::size_t{text[at] == '\n'};
   return std::min(blankLines, text.size() / kShortestRecord) + 1;
 }
 
