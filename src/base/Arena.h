@@ -66,7 +66,7 @@ class Arena final : public std::pmr::memory_resource {
   Block* last_ = nullptr;
   char* next_ = nullptr;  // the free rest of the last block
   char* end_ = nullptr;
-  std::size_t nextBlockSize_ = std::size_t{1} << 21;  // a huge page
+  std::size_t nextBlockSize_ = 0;  // 0 before the first block
 };
 
 template <typename T>
