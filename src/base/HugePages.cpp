@@ -12,23 +12,18 @@
 
 namespace valdren {
 
-#ifdef __linux__
-
-namespace {
-
-// Whole huge pages: the last one is filled whole anyway.
-std::size_t Rounded(std::size_t bytes) {
-  return (bytes + kHugePage - 1) / kHugePage * kHugePage;
+std::size_t HugePagesFor(std::size_t bytes) {
+  return bytes < kHugePage ? bytes : (bytes + kHugePage - 1) / kHugePage * kHugePage;
 }
 
-}  // namespace
+#ifdef __linux__
 
 // Mapped on their own rather than taken from the heap, so that a freed block goes back to the
 // system at once instead of staying in the heap's free lists: a loader's peak is what it holds.
 // The sanitizer gets plain heap blocks, which it watches for uses after they are freed.
 void* AllocateHugePages(std::size_t bytes) {
   if (bytes < kHugePage || kAddressSanitizer) return ::operator new(bytes);
-  const std::size_t size = Rounded(bytes);
+  const std::size_t size = HugePagesFor(bytes);
   // One huge page more than needed, so that a boundary falls inside; the ends are given back.
   const std::size_t mapped = size + kHugePage;
   void* const area = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
@@ -48,7 +43,7 @@ void FreeHugePages(void* block, std::size_t bytes) noexcept {
   if (bytes < kHugePage || kAddressSanitizer)
     ::operator delete(block);
   else
-    munmap(block, Rounded(bytes));
+    munmap(block, HugePagesFor(bytes));
 }
 
 #else

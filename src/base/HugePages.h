@@ -11,6 +11,10 @@ namespace valdren {
 // would spend most of its time in them. Smaller blocks are plain heap memory.
 inline constexpr std::size_t kHugePage = std::size_t{1} << 21;
 
+// What a block of the given size takes: from a huge page's size on, whole huge pages, since the
+// last one is filled whole anyway.
+std::size_t HugePagesFor(std::size_t bytes);
+
 void* AllocateHugePages(std::size_t bytes);
 // Frees a block of the given size from AllocateHugePages.
 void FreeHugePages(void* block, std::size_t bytes) noexcept;

@@ -41,9 +41,7 @@ void TextFileReader::Release() {
 
 void TextFileReader::Reserve(std::size_t bytes, std::size_t size) {
   if (bytes <= capacity_) return;
-  // Huge pages are filled whole, so a large buffer may as well use all of its last one.
-  const std::size_t capacity =
-      bytes < kHugePage ? bytes : (bytes + kHugePage - 1) / kHugePage * kHugePage;
+  const std::size_t capacity = HugePagesFor(bytes);
   auto* const grown = static_cast<char*>(AllocateHugePages(capacity));
   std::copy(buffer_, buffer_ + size, grown);
   Release();
