@@ -4,6 +4,7 @@
 
 #include "app/GameText.h"
 #include "app/Prompter.h"
+#include "app/WaitCursor.h"
 
 namespace valdren {
 
@@ -19,6 +20,8 @@ void CatalogBoxes::Show(std::string_view text, std::string_view caption) {
     ++skipped_;
     return;
   }
+  // The catalog is filled under the hourglass; its messages are questions like any other.
+  const WaitCursor::Lifted lifted;
   const QString shownText = FromGameText(text);
   const QString shownCaption = FromGameText(caption);
   if (!firstShown_ || remaining_ == 0) {

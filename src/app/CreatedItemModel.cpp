@@ -34,6 +34,14 @@ void CreatedItemModel::Rebuild() {
   endResetModel();
 }
 
+void CreatedItemModel::Replace(OrgRoot replacement) {
+  beginResetModel();
+  children_.clear();
+  rows_.clear();
+  organization_ = std::move(replacement);
+  endResetModel();
+}
+
 QModelIndex CreatedItemModel::RootIndex() const {
   return createIndex(0, 0, nullptr);
 }

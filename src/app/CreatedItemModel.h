@@ -30,8 +30,11 @@ class CreatedItemModel : public QAbstractItemModel {
   CreatedItemModel(OrgRoot& organization, const OobDatabase& database, const TreeImageList& images,
                    QObject* parent = nullptr);
 
-  // The organization has been replaced or changed everywhere (New, Open).
+  // The views start again from the root, every group collapsed (after an Append).
   void Rebuild();
+  // The organization becomes the replacement (New, Open) between the reset's two notices, so
+  // that no view ever looks at items that are gone.
+  void Replace(OrgRoot replacement);
 
   // ---- Changes, each passed on to the views.
   std::unique_ptr<OrgItem> Detach(OrgItem& item);

@@ -40,6 +40,8 @@ HelpWindow::HelpWindow(QWidget* parent)
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(tr("Valdren Organization Editor Help"));
   setWindowIcon(ProgramIcon());
+  // Left open, it does not keep the program running once the main window has closed.
+  setAttribute(Qt::WA_QuitOnClose, false);
   resize(720, 560);
 
   auto* contents = new QPushButton(tr("&Contents"), this);

@@ -75,7 +75,7 @@ MainFrame::MainFrame(std::string commandFile, std::filesystem::path folder, Prom
   CreateUndo();
   ConnectCommands();
   CreateAdditions();
-  help_ = new HelpWindow(this);
+  help_ = std::make_unique<HelpWindow>();
   UpdateCommands();
 }
 
@@ -102,6 +102,7 @@ void MainFrame::CreateActions() {
     action->setObjectName(QString::number(command.id));
     action->setStatusTip(Text(command.prompt));
     action->setToolTip(Text(command.tooltip));
+    CommitEditFirst(action);
     actions_[command.id] = action;
   }
   for (const int id : EditingCommands())
@@ -134,6 +135,14 @@ void MainFrame::CreateActions() {
   connect(Action(kFileExit), &QAction::triggered, this, &MainFrame::OnFileExit);
   connect(Action(kHelpContents), &QAction::triggered, this, &MainFrame::ShowHelpContents);
   connect(Action(kAbout), &QAction::triggered, this, &MainFrame::ShowAbout);
+}
+
+// A name being typed in the organization's tree counts as typed before any command runs: it is
+// a step of its own, and the command never acts on an item the editor still shows.
+void MainFrame::CommitEditFirst(QAction* action) {
+  connect(action, &QAction::triggered, this, [this] {
+    if (createdTree_) createdTree_->CommitEdit();
+  });
 }
 
 // One pane that stretches over the whole bar; a command's prompt covers it while the pointer is
@@ -193,9 +202,13 @@ void MainFrame::CreateTrees() {
 }
 
 void MainFrame::LoadDatabase() {
-  WaitCursor wait;
-  ErrorLogFile log(folder_);
-  if (const ErrorText error = database_.LoadDatabase(folder_, log.Log()))
+  ErrorText error;
+  {
+    WaitCursor wait;
+    ErrorLogFile log(folder_);
+    error = database_.LoadDatabase(folder_, log.Log());
+  }
+  if (error)
     prompter_.Message(FromGameText(*error), tr("Data Error"), MessageIcon::kExclamation,
                       MessageButtons::kOk);
 }
@@ -260,6 +273,8 @@ void MainFrame::CreateUndo() {
   };
   connect(undoStack_, &QUndoStack::undoTextChanged, this, prompt(undoAction_, tr("Undo")));
   connect(undoStack_, &QUndoStack::redoTextChanged, this, prompt(redoAction_, tr("Redo")));
+  CommitEditFirst(undoAction_);
+  CommitEditFirst(redoAction_);
   connect(undoAction_, &QAction::triggered, this, &MainFrame::OnUndo);
   connect(redoAction_, &QAction::triggered, this, &MainFrame::OnRedo);
   editMenu_->addSeparator();
@@ -402,21 +417,31 @@ void MainFrame::AfterCatalogWork() {
 // ---- The document
 
 void MainFrame::ClearDocument() {
-  WaitCursor wait;
-  undoStack_->clear();
-  organization_.Clear();
-  RefreshViews();
+  ReplaceDocument(OrgRoot());
 }
 
 OrgFileStatus MainFrame::ReadDocument(const std::filesystem::path& file) {
-  WaitCursor wait;
-  const OrgFileStatus status = LoadOrganization(organization_, file);
-  // A read that failed part way shows what it read; the steps to undo were of the old one.
-  if (status != OrgFileStatus::kUnableToOpen) {
-    undoStack_->clear();
-    RefreshViews();
+  OrgRoot read;
+  OrgFileStatus status;
+  {
+    WaitCursor wait;
+    status = LoadOrganization(read, file);
   }
+  // A read that failed part way shows what it read.
+  if (status != OrgFileStatus::kUnableToOpen) ReplaceDocument(std::move(read));
   return status;
+}
+
+// The organization is replaced while the created tree is reset, so that no view ever shows items
+// that are gone; the catalog, whose refill may ask questions, follows only then. The steps to undo
+// were of the old organization.
+void MainFrame::ReplaceDocument(OrgRoot replacement) {
+  {
+    WaitCursor wait;
+    undoStack_->clear();
+    createdModel_->Replace(std::move(replacement));
+  }
+  RefreshViews();
 }
 
 OrgFileStatus MainFrame::WriteDocument(const std::filesystem::path& file) {
@@ -440,6 +465,8 @@ void MainFrame::SetupSaveDialog(FileDialogSettings& settings) {
               .overwritePrompt = true};
 }
 
+// The created tree and the title come first: the catalog's refill may ask questions, and the
+// window behind them then shows the document it asks about.
 void MainFrame::RefreshViews() {
   // A date read from a file is not range checked: a box whose table lacks it shows nothing.
   monthBox_->setCurrentIndex(
@@ -447,13 +474,13 @@ void MainFrame::RefreshViews() {
   yearBox_->setCurrentIndex(organization_.year >= kFirstYear && organization_.year <= kLastYear
                                 ? organization_.year - kFirstYear
                                 : -1);
+  FillCreatedTree();
+  UpdateTitle();
   {
     WaitCursor wait;
     catalog_->SetFilterDate({organization_.month, organization_.year});
   }
   AfterCatalogWork();
-  FillCreatedTree();
-  UpdateTitle();
 }
 
 void MainFrame::UpdateTitle() {

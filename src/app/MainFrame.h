@@ -61,7 +61,7 @@ class MainFrame : public DocFrame {
   TreeView* AvailableTree() const { return availableTree_; }
   TreeView* CreatedTree() const { return createdTree_; }
   QLabel* PromptPane() const { return promptPane_; }
-  HelpWindow* Help() const { return help_; }
+  HelpWindow* Help() const { return help_.get(); }
   const OobDatabase& Database() const { return database_; }
   const NameLists& Names() const { return names_; }
   OrgRoot& Organization() { return organization_; }
@@ -121,6 +121,7 @@ class MainFrame : public DocFrame {
 
  private:
   void CreateActions();
+  void CommitEditFirst(QAction* action);
   void CreateStatusBar();
   void CreateToolbar();
   void CreateFilterBoxes();
@@ -130,6 +131,7 @@ class MainFrame : public DocFrame {
   void CreateMenus();
   QMenu* PopupMenu(int id, std::span<const int> commands);
 
+  void ReplaceDocument(OrgRoot replacement);
   // The file named on the command line, once, when the window has first been shown.
   void OpenCommandFile();
   void OnCatalogExpanding(const QModelIndex& index, bool expanding);
@@ -163,6 +165,9 @@ class MainFrame : public DocFrame {
   TreeImageList images_;
   CatalogBoxes catalogBoxes_;
   std::unique_ptr<CatalogModel> catalog_;
+  // A window of its own, not the main window's: a dialog that opens it blocks the main window
+  // alone.
+  std::unique_ptr<HelpWindow> help_;
   // The builder's generators and issued numbers live for the run.
   std::unique_ptr<BuilderState> building_ = std::make_unique<BuilderState>();
 
@@ -176,7 +181,6 @@ class MainFrame : public DocFrame {
   TreeView* createdTree_ = nullptr;
   CatalogItemModel* catalogModel_ = nullptr;
   CreatedItemModel* createdModel_ = nullptr;
-  HelpWindow* help_ = nullptr;
   QUndoStack* undoStack_ = nullptr;
   QMenu* editMenu_ = nullptr;
   QAction* undoAction_ = nullptr;

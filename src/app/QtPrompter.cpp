@@ -58,6 +58,13 @@ MessageAnswer AnswerOf(int button) {
   }
 }
 
+// The dialogs block the main window alone: the help window, which stands apart from it, takes
+// input while a dialog that opened it waits.
+int RunDialog(QDialog& dialog) {
+  dialog.setWindowModality(Qt::WindowModal);
+  return dialog.exec();
+}
+
 }  // namespace
 
 MessageAnswer QtPrompter::Message(const QString& text, const QString& caption, MessageIcon icon,
@@ -102,14 +109,14 @@ std::optional<std::filesystem::path> QtPrompter::RunFileDialog(const FileDialogS
 std::optional<int> QtPrompter::AskMorale(int value) {
   MoraleDialog dialog(owner_);
   dialog.SetValue(value);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (RunDialog(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Value();
 }
 
 std::optional<int> QtPrompter::AskCommandRating(int value) {
   CommandDialog dialog(owner_);
   dialog.SetValue(value);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (RunDialog(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Value();
 }
 
@@ -117,14 +124,14 @@ std::optional<int> QtPrompter::AskCommandRating(int value) {
 int QtPrompter::AskChoice(const OrgTemplate& owner, const SubunitGroup& group) {
   ChoiceDialog dialog(owner_, showHelp_);
   dialog.SetChoice(owner, group);
-  dialog.exec();
+  RunDialog(dialog);
   return dialog.Selection();
 }
 
 std::string QtPrompter::AskDescription(std::string_view subject) {
   DescDialog dialog(owner_, showHelp_);
   dialog.SetSubject(subject);
-  dialog.exec();
+  RunDialog(dialog);
   return dialog.Text();
 }
 

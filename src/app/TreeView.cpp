@@ -21,6 +21,14 @@ TreeView::TreeView(int id, QWidget* parent) : QTreeView(parent) {
   setFrameShadow(QFrame::Sunken);
 }
 
+void TreeView::CommitEdit() {
+  if (state() != EditingState) return;
+  if (QWidget* editor = indexWidget(currentIndex())) {
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+}
+
 void TreeView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) return event->accept();
   QTreeView::mousePressEvent(event);

@@ -16,6 +16,8 @@ class TreeView : public QTreeView {
   TreeView(int id, QWidget* parent);
 
   void SetPopupMenu(QMenu* menu) { popup_ = menu; }
+  // A name being typed is taken as the user left it, before a command acts on the tree.
+  void CommitEdit();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

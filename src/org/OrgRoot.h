@@ -27,6 +27,9 @@ class OrgRoot {
   OrgRoot() = default;
   OrgRoot(const OrgRoot&) = delete;
   OrgRoot& operator=(const OrgRoot&) = delete;
+  // The items move with the root; each keeps its parent, so nothing below the top level changes.
+  OrgRoot(OrgRoot&&) = default;
+  OrgRoot& operator=(OrgRoot&&) = default;
 
   // Empties the organization and returns to version 1, id 0 and June 1941.
   void Clear();

@@ -1,6 +1,5 @@
 // The window as a document: the file commands, the save question, the title, Append and the
 // command-line file, each answered through the scripted prompter.
-#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QStatusBar>
 
@@ -247,8 +246,6 @@ TEST_F(DocumentTest, AMissingOrBrokenCommandLineFileIsReportedOnce) {
 
 TEST_F(DocumentTest, FilterChangesRefillExpandedNationsAndMarkTheDocument) {
   MainFrame& window = Open();
-  QAbstractItemModelTester catalogTester(window.AvailableTree()->model());
-  QAbstractItemModelTester createdTester(window.CreatedTree()->model());
   TreeView* catalog = window.AvailableTree();
   const QAbstractItemModel* model = catalog->model();
   const QModelIndex root = model->index(0, 0);

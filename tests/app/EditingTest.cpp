@@ -1,5 +1,4 @@
 // Building and editing in the window, each change undone and done again.
-#include <QAbstractItemModelTester>
 #include <QStatusBar>
 #include <QUndoStack>
 #include <random>
@@ -45,7 +44,6 @@ class EditingTest : public test::MainFrameFixture {
 };
 
 TEST_F(EditingTest, MovesWrapAroundAndUndoPutsBack) {
-  QAbstractItemModelTester tester(model);
   const QStringList divisions = {"16. Panzer-Division", "7th Infantry Division"};
   // The Panzer-Division's children: leader, staff, then six regiments and battalions.
   const QModelIndex panzer = At({0});
@@ -73,7 +71,6 @@ TEST_F(EditingTest, MovesWrapAroundAndUndoPutsBack) {
 }
 
 TEST_F(EditingTest, RaiseAndLowerFollowTheirRules) {
-  QAbstractItemModelTester tester(model);
   // A top-level item cannot be raised.
   Select(At({0}));
   Trigger(kRaise);
@@ -241,7 +238,6 @@ TEST_F(EditingTest, AUserChoiceBuildIsTheOneTheBuilderMakesFromTheSameAnswersAnd
 // Twenty mixed commands on random items, all undone: the organization is the one opened, byte for
 // byte; all done again: the one edited.
 TEST_F(EditingTest, UndoingEveryStepOfARandomSessionGivesBackTheFile) {
-  QAbstractItemModelTester tester(model);
   const std::string opened = Saved();
   std::mt19937 random(20261206);
   const int commands[] = {kMoveUp, kMoveDown, kMoveToTop,    kMoveToBottom, kDelete,

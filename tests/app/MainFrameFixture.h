@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -11,6 +12,7 @@
 
 #include "ScriptedPrompter.h"
 #include "app/MainFrame.h"
+#include "app/TreeView.h"
 #include "support/GameFolder.h"
 
 // Texts in the tests' failure messages as text.
@@ -21,10 +23,25 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace valdren::test {
 
 // A main window over a game folder of the test's own; the folder's files are written first.
+// Both trees' models are watched by testers that end the test at the first fault, and no
+// question may be asked under the hourglass.
 class MainFrameFixture : public testing::Test {
  protected:
+  void TearDown() override {
+    for (const ScriptedPrompter::Asked& question : prompter.asked)
+      EXPECT_FALSE(question.underWaitCursor) << question.caption.toStdString();
+  }
+
+  // The window, shown at a usual size so that its views paint whenever a question is asked. A
+  // window with a command-line file is left for the test to show: the file opens then.
   MainFrame& Open(std::string commandFile = {}) {
+    const bool show = commandFile.empty();
+    testers.clear();
     frame = std::make_unique<MainFrame>(std::move(commandFile), folder.Path(), prompter);
+    for (const TreeView* tree : {frame->AvailableTree(), frame->CreatedTree()})
+      testers.push_back(std::make_unique<QAbstractItemModelTester>(
+          tree->model(), QAbstractItemModelTester::FailureReportingMode::Fatal));
+    if (show) Show(900, 600);
     return *frame;
   }
   // The demo game folder's files in the test's folder.
@@ -68,6 +85,7 @@ class MainFrameFixture : public testing::Test {
   GameFolder folder;
   ScriptedPrompter prompter;
   std::unique_ptr<MainFrame> frame;
+  std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
 };
 
 }  // namespace valdren::test

@@ -1,18 +1,21 @@
 #pragma once
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
 #include <deque>
 #include <vector>
 
+#include "ModalInterlude.h"
 #include "app/Prompter.h"
 
 namespace valdren::test {
 
 // Answers the window's questions from a script and keeps what was asked, in order. Without a
 // scripted answer a box is answered OK (or Cancel where it has one), a check box is left
-// unchecked and a file dialog is cancelled.
+// unchecked and a file dialog is cancelled. Before it answers, it runs what the modal loop of a
+// real box runs (RunModalInterlude), so every flow meets the events and paints it would meet.
 class ScriptedPrompter : public Prompter {
  public:
   struct Asked {
@@ -22,23 +25,23 @@ class ScriptedPrompter : public Prompter {
     MessageButtons buttons = MessageButtons::kOk;
     QString checkBox;
     bool windowShown = false;  // whether any window was on the screen when it was asked
+    bool underWaitCursor = false;
   };
 
   MessageAnswer Message(const QString& text, const QString& caption, MessageIcon icon,
                         MessageButtons buttons) override {
-    asked.push_back({text, caption, icon, buttons, {}, AnyWindowShown()});
+    Ask({text, caption, icon, buttons, {}});
     if (answers.empty())
       return buttons == MessageButtons::kOk ? MessageAnswer::kOk : MessageAnswer::kCancel;
     return Next(answers);
   }
   bool MessageWithCheckBox(const QString& text, const QString& caption,
                            const QString& checkBox) override {
-    asked.push_back(
-        {text, caption, MessageIcon::kNone, MessageButtons::kOk, checkBox, AnyWindowShown()});
+    Ask({text, caption, MessageIcon::kNone, MessageButtons::kOk, checkBox});
     return checks.empty() ? false : Next(checks);
   }
   void About(const QString& caption, const QString& text) override {
-    asked.push_back({text, caption, MessageIcon::kInformation, MessageButtons::kOk, {}, true});
+    Ask({text, caption, MessageIcon::kInformation, MessageButtons::kOk, {}});
   }
   std::optional<std::filesystem::path> OpenFile(const FileDialogSettings& settings) override {
     return File("Open", settings);
@@ -84,7 +87,13 @@ class ScriptedPrompter : public Prompter {
 
  private:
   void Record(const QString& text, const QString& caption) {
-    asked.push_back({text, caption, MessageIcon::kNone, MessageButtons::kOk, {}, AnyWindowShown()});
+    Ask({text, caption, MessageIcon::kNone, MessageButtons::kOk, {}});
+  }
+  void Ask(Asked question) {
+    question.windowShown = AnyWindowShown();
+    question.underWaitCursor = QGuiApplication::overrideCursor() != nullptr;
+    asked.push_back(question);
+    RunModalInterlude();
   }
   template <typename T>
   static T Next(std::deque<T>& queue) {

@@ -1,5 +1,4 @@
 // The two trees over the core: the catalog's messages on expansion, and the created tree's rows.
-#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QStatusBar>
 
@@ -33,7 +32,6 @@ TEST_F(TreesTest, ExpandingANationShowsItsMessagesInOrderAndALongRunCanBeSkipped
   folder.Write("platoon.obx", PlatoonLine("101", "Rifle Platoon"));
   folder.Write("company.oob", BrokenCompanies(4));
   MainFrame& window = Open();
-  QAbstractItemModelTester tester(window.AvailableTree()->model());
   EXPECT_TRUE(prompter.asked.empty());  // nothing is said before a nation is expanded
 
   prompter.checks = {true};
@@ -66,7 +64,6 @@ TEST_F(TreesTest, ExpandingANationShowsItsMessagesInOrderAndALongRunCanBeSkipped
 TEST_F(TreesTest, CreatedTreeShowsItemsWithTheirEmblemsAndUnitLines) {
   CopyDemo();
   MainFrame& window = Open();
-  QAbstractItemModelTester tester(window.CreatedTree()->model());
   prompter.files = {PathOf("main.org")};
   window.OnFileOpen();
 

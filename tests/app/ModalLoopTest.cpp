@@ -1,0 +1,202 @@
+// The window under the real boxes and dialogs, each answered from a timer inside its own modal
+// loop, while the views behind it paint: what the scripted prompter cannot show.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "ModalInterlude.h"
+#include "app/Commands.h"
+#include "app/HelpWindow.h"
+#include "app/MainFrame.h"
+#include "app/QtPrompter.h"
+#include "app/TreeView.h"
+#include "support/GameFolder.h"
+
+namespace valdren {
+namespace {
+
+// Answers each box or dialog as it opens, once the views behind it have painted: with the next
+// answer given, or else with Escape. Keeps what each box said, or each dialog's title.
+class BoxAnswerer {
+ public:
+  using Answer = std::function<void(QWidget*)>;
+
+  BoxAnswerer() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (!box || box == answering_) return;
+      answering_ = box;
+      test::PaintVisibleViews();
+      const auto* message = qobject_cast<QMessageBox*>(box);
+      shown << (message ? message->text() : box->windowTitle());
+      const Answer answer = answers.empty() ? Escape : answers.front();
+      if (!answers.empty()) answers.pop_front();
+      answer(box);
+    });
+    timer_.start(5);
+  }
+
+  static void Escape(QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }
+  // The message box's button of that text.
+  static Answer Button(const QString& text) {
+    return [text](QWidget* box) {
+      for (QAbstractButton* button : qobject_cast<QMessageBox*>(box)->buttons())
+        if (button->text().remove(QLatin1Char('&')) == text) return button->click();
+      ADD_FAILURE() << "no button " << text.toStdString();
+    };
+  }
+  static Answer File(const std::filesystem::path& file) {
+    return [file](QWidget* box) {
+      auto* dialog = qobject_cast<QFileDialog*>(box);
+      dialog->selectFile(QString::fromStdString(file.string()));
+      static_cast<QDialog*>(dialog)->accept();
+    };
+  }
+
+  std::deque<Answer> answers;
+  QStringList shown;
+
+ private:
+  QTimer timer_;
+  QPointer<QWidget> answering_;
+};
+
+// Whether a modal window keeps input from the widget's window, as Qt last told the window.
+class BlockedWatch : public QObject {
+ public:
+  explicit BlockedWatch(QWidget* widget) { widget->installEventFilter(this); }
+  bool blocked = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::WindowBlocked) blocked = true;
+    if (event->type() == QEvent::WindowUnblocked) blocked = false;
+    return false;
+  }
+};
+
+// The demo folder with a German company whose only platoon left the lists in 1939, so that
+// expanding Germany at the demo organization's date says "Missing subunits for: ...".
+class ModalLoopTest : public testing::Test {
+ protected:
+  ModalLoopTest() {
+    std::filesystem::copy(VALDREN_DEMO, folder.Path(), std::filesystem::copy_options::recursive);
+    const std::string companies = folder.Read("company.oob");
+    folder.Write("company.oob", companies +
+                                    "\n39 1 45 12 C110099 7 Broken Kompanie\n"
+                                    "39 1 39 12 P1101 1. Zug\n");
+  }
+
+  // The window shown with main.org open and its first division expanded.
+  void OpenDemo() {
+    frame =
+        std::make_unique<MainFrame>((folder.Path() / "main.org").string(), folder.Path(), prompter);
+    prompter.SetOwner(frame.get());
+    frame->resize(900, 600);
+    frame->show();
+    QApplication::processEvents();
+    TreeView* created = frame->CreatedTree();
+    created->expand(created->model()->index(0, 0, created->model()->index(0, 0)));
+  }
+  void ExpandGermany() {
+    const QAbstractItemModel* catalog = frame->AvailableTree()->model();
+    frame->AvailableTree()->expand(catalog->index(1, 0, catalog->index(0, 0)));
+  }
+
+  test::GameFolder folder;
+  QtPrompter prompter;
+  BoxAnswerer boxes;
+  std::unique_ptr<MainFrame> frame;
+};
+
+// Each command replaces or refills what the trees show, then the catalog asks about Germany
+// again while both trees paint behind its box.
+TEST_F(ModalLoopTest, CommandsThatRefillTheTreesKeepThemWholeWhileTheCatalogAsks) {
+  OpenDemo();
+  ExpandGermany();
+  const QString missing = "Missing subunits for: Broken Kompanie (110099)";
+  ASSERT_EQ(boxes.shown, QStringList({missing}));
+  const QAbstractItemModel* created = frame->CreatedTree()->model();
+  const QModelIndex root = created->index(0, 0);
+
+  frame->Action(kFileNew)->trigger();
+  EXPECT_EQ(boxes.shown.size(), 2);
+  EXPECT_EQ(created->rowCount(root), 0);
+
+  boxes.answers = {BoxAnswerer::File(folder.Path() / "main.org")};
+  frame->Action(kFileOpen)->trigger();
+  EXPECT_EQ(created->rowCount(root), 2);
+  frame->CreatedTree()->expand(created->index(0, 0, root));
+
+  boxes.answers = {BoxAnswerer::File(folder.Path() / "main.org")};
+  frame->Action(kFileAppend)->trigger();
+  EXPECT_EQ(created->rowCount(root), 4);
+
+  frame->YearBox()->setCurrentIndex(3);
+  frame->YearBox()->activated(3);
+  EXPECT_EQ(boxes.shown.last(), missing);  // 1942
+
+  // Open after its question, with a division expanded again.
+  frame->CreatedTree()->expand(created->index(3, 0, root));
+  boxes.answers = {BoxAnswerer::Button("No"), BoxAnswerer::File(folder.Path() / "main.org")};
+  frame->Action(kFileOpen)->trigger();
+  EXPECT_EQ(created->rowCount(root), 2);
+  EXPECT_FALSE(frame->Modified());
+}
+
+// A name being typed when a command comes is taken first, as one step of its own; the command
+// then finds the document changed.
+TEST_F(ModalLoopTest, ANameBeingTypedIsTakenBeforeACommandReplacesItsItem) {
+  OpenDemo();
+  TreeView* tree = frame->CreatedTree();
+  const QModelIndex division = tree->model()->index(0, 0, tree->model()->index(0, 0));
+  const auto type = [tree, division](const QString& name) {
+    tree->setCurrentIndex(division);
+    tree->edit(division);
+    auto* editor = qobject_cast<QLineEdit*>(tree->indexWidget(division));
+    ASSERT_NE(editor, nullptr);
+    editor->setFocus();
+    editor->setText(name);
+  };
+  type("Kampfgruppe");
+  ExpandGermany();  // the catalog's box takes the focus from the editor: the name is taken
+  EXPECT_EQ(frame->Organization().items.begin()->item->name.View(), "Kampfgruppe");
+
+  type("Kampfgruppe Nord");
+  boxes.answers = {BoxAnswerer::Button("No")};
+  frame->Action(kFileNew)->trigger();
+  EXPECT_EQ(boxes.shown.mid(1, 1), QStringList({"Do you want to save the current file?"}));
+  EXPECT_EQ(tree->model()->rowCount(tree->model()->index(0, 0)), 0);
+}
+
+// The dialogs block the main window alone: the help their Help button opens takes input.
+TEST_F(ModalLoopTest, HelpOpenedFromADialogTakesInputWhileTheDialogWaits) {
+  OpenDemo();
+  prompter.SetHelp([this](const QString& keyword) { frame->Help()->ShowKeyword(keyword); });
+  BlockedWatch help(frame->Help());
+  BlockedWatch window(frame.get());
+  bool helpShownBeside = false;
+  boxes.answers = {[&](QWidget* dialog) {
+    dialog->findChild<QAbstractButton*>("9")->click();
+    QApplication::processEvents();
+    helpShownBeside = QApplication::activeModalWidget() == dialog && frame->Help()->isVisible() &&
+                      !help.blocked && window.blocked;
+    dialog->close();
+  }};
+  prompter.AskDescription("Regiment");
+  EXPECT_TRUE(helpShownBeside);
+  EXPECT_EQ(frame->Help()->ShownTitle(), "Description Dialog");
+}
+
+}  // namespace
+}  // namespace valdren
