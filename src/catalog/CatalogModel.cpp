@@ -298,11 +298,13 @@ void CatalogModel::EmptyNation(int nation) {
   state.generation = (state.generation + 1) & kGenerationMask;
 }
 
+// Every nation is emptied before any is filled again: while the messages of one are shown, no
+// other still lists the rows of the old date.
 void CatalogModel::RefreshCatalog() {
-  for (const int nation : presentNations_) {
+  for (const int nation : presentNations_)
     EmptyNation(nation);
+  for (const int nation : presentNations_)
     if (nations_[nation].expanded) FillNation(nation);
-  }
 }
 
 // ---- Finding templates

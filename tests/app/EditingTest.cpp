@@ -1,4 +1,5 @@
 // Building and editing in the window, each change undone and done again.
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QUndoStack>
 #include <random>
@@ -145,6 +146,51 @@ TEST_F(EditingTest, MoraleChangesEveryUnitLineBelowAndCancelChangesNothing) {
   }
   frame->OnUndo();
   EXPECT_TRUE(model->index(0, 0, model->index(0, 0, staff)).data().toString().endsWith(" (8)"));
+}
+
+// A rename, a morale change and their undoing each tell the views of every row they change. The
+// name read from a file comes back with its parentheses, and an undo after a save is a change.
+TEST_F(EditingTest, ChangesAndTheirUndoTellTheViewsAndPutBackTheNameAsRead) {
+  std::string file = folder.Read("main.org");
+  const std::string infantry = "7th Infantry Division";
+  file.insert(file.find(infantry) + infantry.size(), " (Reserve)");
+  folder.Write("reserve.org", file);
+  prompter.files = {PathOf("reserve.org")};
+  frame->OnFileOpen();
+  ASSERT_EQ(At({1}).data().toString(), "7th Infantry Division (Reserve)");
+
+  QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+  const auto told = [&](const QModelIndex& index) {
+    return std::any_of(changed.begin(), changed.end(), [&](const QList<QVariant>& signal) {
+      const auto first = signal[0].value<QModelIndex>();
+      const auto last = signal[1].value<QModelIndex>();
+      return first.parent() == index.parent() && first.row() <= index.row() &&
+             index.row() <= last.row();
+    });
+  };
+  model->setData(At({1}), "Reserve");
+  EXPECT_TRUE(told(At({1})));
+  Trigger(kFileSave);
+  ASSERT_FALSE(frame->Modified());
+  changed.clear();
+  frame->OnUndo();
+  EXPECT_TRUE(told(At({1})));
+  EXPECT_EQ(At({1}).data().toString(), "7th Infantry Division (Reserve)");
+  EXPECT_TRUE(frame->Modified());
+
+  const QModelIndex staff = At({0, 1});
+  QModelIndexList unitLines;
+  for (int row = 0; row < model->rowCount(staff); ++row)
+    unitLines << model->index(0, 0, model->index(row, 0, staff));
+  ASSERT_EQ(unitLines.size(), 5);
+  Select(staff);
+  for (const bool undo : {false, true}) {
+    changed.clear();
+    prompter.ratings = {3};
+    undo ? frame->OnUndo() : Trigger(kChangeMorale);
+    for (const QModelIndex& line : unitLines)
+      EXPECT_TRUE(told(line)) << line.data().toString().toStdString();
+  }
 }
 
 TEST_F(EditingTest, CommandRatingNeedsALeader) {
