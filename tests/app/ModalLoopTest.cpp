@@ -2,19 +2,12 @@
 // loop, while the views behind it paint: what the scripted prompter cannot show.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
-#include <deque>
-#include <functional>
 
-#include "ModalInterlude.h"
+#include "BoxAnswerer.h"
 #include "app/Commands.h"
 #include "app/HelpWindow.h"
 #include "app/MainFrame.h"
@@ -24,52 +17,6 @@
 
 namespace valdren {
 namespace {
-
-// Answers each box or dialog as it opens, once the views behind it have painted: with the next
-// answer given, or else with Escape. Keeps what each box said, or each dialog's title.
-class BoxAnswerer {
- public:
-  using Answer = std::function<void(QWidget*)>;
-
-  BoxAnswerer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      QWidget* box = QApplication::activeModalWidget();
-      if (!box || box == answering_) return;
-      answering_ = box;
-      test::PaintVisibleViews();
-      const auto* message = qobject_cast<QMessageBox*>(box);
-      shown << (message ? message->text() : box->windowTitle());
-      const Answer answer = answers.empty() ? Escape : answers.front();
-      if (!answers.empty()) answers.pop_front();
-      answer(box);
-    });
-    timer_.start(5);
-  }
-
-  static void Escape(QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }
-  // The message box's button of that text.
-  static Answer Button(const QString& text) {
-    return [text](QWidget* box) {
-      for (QAbstractButton* button : qobject_cast<QMessageBox*>(box)->buttons())
-        if (button->text().remove(QLatin1Char('&')) == text) return button->click();
-      ADD_FAILURE() << "no button " << text.toStdString();
-    };
-  }
-  static Answer File(const std::filesystem::path& file) {
-    return [file](QWidget* box) {
-      auto* dialog = qobject_cast<QFileDialog*>(box);
-      dialog->selectFile(QString::fromStdString(file.string()));
-      static_cast<QDialog*>(dialog)->accept();
-    };
-  }
-
-  std::deque<Answer> answers;
-  QStringList shown;
-
- private:
-  QTimer timer_;
-  QPointer<QWidget> answering_;
-};
 
 // Whether a modal window keeps input from the widget's window, as Qt last told the window.
 class BlockedWatch : public QObject {
@@ -115,7 +62,7 @@ class ModalLoopTest : public testing::Test {
 
   test::GameFolder folder;
   QtPrompter prompter;
-  BoxAnswerer boxes;
+  test::BoxAnswerer boxes;
   std::unique_ptr<MainFrame> frame;
 };
 
@@ -133,12 +80,12 @@ TEST_F(ModalLoopTest, CommandsThatRefillTheTreesKeepThemWholeWhileTheCatalogAsks
   EXPECT_EQ(boxes.shown.size(), 2);
   EXPECT_EQ(created->rowCount(root), 0);
 
-  boxes.answers = {BoxAnswerer::File(folder.Path() / "main.org")};
+  boxes.answers = {test::BoxAnswerer::File(folder.Path() / "main.org")};
   frame->Action(kFileOpen)->trigger();
   EXPECT_EQ(created->rowCount(root), 2);
   frame->CreatedTree()->expand(created->index(0, 0, root));
 
-  boxes.answers = {BoxAnswerer::File(folder.Path() / "main.org")};
+  boxes.answers = {test::BoxAnswerer::File(folder.Path() / "main.org")};
   frame->Action(kFileAppend)->trigger();
   EXPECT_EQ(created->rowCount(root), 4);
 
@@ -148,7 +95,7 @@ TEST_F(ModalLoopTest, CommandsThatRefillTheTreesKeepThemWholeWhileTheCatalogAsks
 
   // Open after its question, with a division expanded again.
   frame->CreatedTree()->expand(created->index(3, 0, root));
-  boxes.answers = {BoxAnswerer::Button("No"), BoxAnswerer::File(folder.Path() / "main.org")};
+  boxes.answers = {test::BoxAnswerer::Button("No"), test::BoxAnswerer::File(folder.Path() / "main.org")};
   frame->Action(kFileOpen)->trigger();
   EXPECT_EQ(created->rowCount(root), 2);
   EXPECT_FALSE(frame->Modified());
@@ -173,7 +120,7 @@ TEST_F(ModalLoopTest, ANameBeingTypedIsTakenBeforeACommandReplacesItsItem) {
   EXPECT_EQ(frame->Organization().items.begin()->item->name.View(), "Kampfgruppe");
 
   type("Kampfgruppe Nord");
-  boxes.answers = {BoxAnswerer::Button("No")};
+  boxes.answers = {test::BoxAnswerer::Button("No")};
   frame->Action(kFileNew)->trigger();
   EXPECT_EQ(boxes.shown.mid(1, 1), QStringList({"Do you want to save the current file?"}));
   EXPECT_EQ(tree->model()->rowCount(tree->model()->index(0, 0)), 0);

@@ -1,0 +1,177 @@
+// The editor's own answers to the window's questions: which box or dialog each question opens,
+// what it starts with, and what each way of closing it answers.
+#include "app/QtPrompter.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "BoxAnswerer.h"
+#include "oob/OrgTemplate.h"
+#include "support/GameFolder.h"
+
+namespace valdren {
+namespace {
+
+using test::BoxAnswerer;
+
+class QtPrompterTest : public testing::Test {
+ protected:
+  // What the box or dialog showed when it opened, then closed the given way.
+  void Then(std::function<void(QWidget*)> inspect, BoxAnswerer::Answer close) {
+    boxes.answers.push_back([inspect, close](QWidget* box) {
+      inspect(box);
+      close(box);
+    });
+  }
+  static void CloseBox(QWidget* box) { box->close(); }
+  static BoxAnswerer::Answer Click(const char* id) {
+    return [id](QWidget* box) { box->findChild<QAbstractButton*>(id)->click(); };
+  }
+
+  QtPrompter prompter;
+  BoxAnswerer boxes;
+};
+
+TEST_F(QtPrompterTest, MessageBoxesAnswerWithTheButtonAndCancelForEscapeOrTheCloseBox) {
+  const struct {
+    MessageButtons buttons;
+    QMessageBox::StandardButtons shown;
+    BoxAnswerer::Answer close;
+    MessageAnswer answer;
+  } cases[] = {
+      {MessageButtons::kOk, QMessageBox::Ok, BoxAnswerer::Escape, MessageAnswer::kOk},
+      {MessageButtons::kOkCancel, QMessageBox::Ok | QMessageBox::Cancel, BoxAnswerer::Button("OK"),
+       MessageAnswer::kOk},
+      {MessageButtons::kOkCancel, QMessageBox::Ok | QMessageBox::Cancel, CloseBox,
+       MessageAnswer::kCancel},
+      {MessageButtons::kYesNo, QMessageBox::Yes | QMessageBox::No, BoxAnswerer::Escape,
+       MessageAnswer::kNo},
+      {MessageButtons::kYesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+       BoxAnswerer::Button("No"), MessageAnswer::kNo},
+      {MessageButtons::kYesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+       BoxAnswerer::Escape, MessageAnswer::kCancel},
+  };
+  for (const auto& c : cases) {
+    QMessageBox::StandardButtons shown;
+    Then([&](QWidget* box) { shown = qobject_cast<QMessageBox*>(box)->standardButtons(); },
+         c.close);
+    EXPECT_EQ(prompter.Message("Text", "Caption", MessageIcon::kQuestion, c.buttons), c.answer);
+    EXPECT_EQ(shown, c.shown);
+  }
+  EXPECT_EQ(boxes.shown, QStringList(6, "Text"));
+
+  bool checkBoxShown = false;
+  Then(
+      [&](QWidget* box) {
+        auto* check = qobject_cast<QMessageBox*>(box)->checkBox();
+        checkBoxShown = check->text() == "Skip the rest";
+        check->setChecked(true);
+      },
+      BoxAnswerer::Escape);
+  EXPECT_TRUE(prompter.MessageWithCheckBox("Text", "Caption", "Skip the rest"));
+  EXPECT_TRUE(checkBoxShown);
+}
+
+// The rating dialogs start at the value; Cancel, Escape and the close box answer nothing.
+TEST_F(QtPrompterTest, RatingDialogsStartAtTheValueAndOnlyOkAnswers) {
+  const auto checked = [](QWidget* dialog) {
+    for (const QRadioButton* button : dialog->findChildren<QRadioButton*>())
+      if (button->isChecked()) return button->objectName();
+    return QString();
+  };
+  QString preset;
+  const auto remember = [&](QWidget* dialog) { preset = checked(dialog); };
+  for (const BoxAnswerer::Answer& close :
+       {Click("2"), BoxAnswerer::Answer(BoxAnswerer::Escape), BoxAnswerer::Answer(CloseBox)}) {
+    Then(remember, close);
+    EXPECT_EQ(prompter.AskMorale(7), std::nullopt);
+    EXPECT_EQ(preset, "107");
+  }
+  Then([&](QWidget* dialog) { Click("103")(dialog); }, Click("1"));
+  EXPECT_EQ(prompter.AskMorale(7), 3);
+  Then(remember, Click("1"));
+  EXPECT_EQ(prompter.AskCommandRating(4), 4);
+  EXPECT_EQ(preset, "104");
+  EXPECT_EQ(boxes.shown,
+            QStringList({"Morale Dialog", "Morale Dialog", "Morale Dialog", "Morale Dialog",
+                         "Command Dialog"}));
+}
+
+// Neither has Cancel: however they close, what was picked or typed counts.
+TEST_F(QtPrompterTest, ChoiceAndDescriptionKeepTheirAnswerHoweverTheyClose) {
+  OrgTemplate owner(2);
+  owner.name = "1. Bataillon";
+  UnitTemplate company(1);
+  company.name = "Schuetzenkompanie";
+  SubunitGroup group;
+  group.name = "Kompanie";
+  group.choices.push_back({&company, 40});
+  group.choices.push_back({&company, 60});
+  Then([](QWidget* dialog) { dialog->findChild<QListWidget*>()->setCurrentRow(1); }, CloseBox);
+  EXPECT_EQ(prompter.AskChoice(owner, group), 1);
+
+  QString prompt;
+  Then(
+      [&](QWidget* dialog) {
+        prompt = dialog->findChild<QLabel*>("101")->text();
+        dialog->findChild<QLineEdit*>()->setText("Nord");
+      },
+      BoxAnswerer::Escape);
+  EXPECT_EQ(prompter.AskDescription("Kampfgruppe"), "Nord");
+  EXPECT_EQ(prompt, "Enter description for: Kampfgruppe");
+  EXPECT_EQ(boxes.shown, QStringList({"Choice Dialog", "Description Dialog"}));
+}
+
+// Qt's own file dialog in the current folder, set as the window asks; cancelled, it answers
+// nothing.
+TEST_F(QtPrompterTest, FileDialogsStartInTheCurrentFolderWithTheWindowsSettings) {
+  test::GameFolder folder;
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder.Path());
+  const FileDialogSettings open{"Org Files (*.org)", "org", "*.org", true, false};
+  const FileDialogSettings save{"Org Files (*.org)", "org", "main.org", false, true};
+  QFileDialog* shown = nullptr;
+  struct Seen {
+    QFileDialog::AcceptMode mode;
+    QFileDialog::FileMode fileMode;
+    QStringList filters;
+    QString suffix;
+    QString folder;
+    QString name;
+    bool confirmsOverwrite;
+  } seen{};
+  const auto inspect = [&](QWidget* box) {
+    shown = qobject_cast<QFileDialog*>(box);
+    seen = {shown->acceptMode(),
+            shown->fileMode(),
+            shown->nameFilters(),
+            shown->defaultSuffix(),
+            shown->directory().absolutePath(),
+            shown->findChild<QLineEdit*>("fileNameEdit")->text(),
+            !shown->testOption(QFileDialog::DontConfirmOverwrite)};
+  };
+  const QString here = QDir(QString::fromStdString(folder.Path().string())).absolutePath();
+
+  Then(inspect, BoxAnswerer::Escape);
+  EXPECT_EQ(prompter.OpenFile(open), std::nullopt);
+  EXPECT_EQ(seen.mode, QFileDialog::AcceptOpen);
+  EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
+  EXPECT_EQ(seen.filters, QStringList({"Org Files (*.org)"}));
+  EXPECT_EQ(seen.suffix, "org");
+  EXPECT_EQ(seen.folder, here);
+  EXPECT_EQ(seen.name, "");  // a pattern is the filter's, not a name
+
+  Then(inspect, BoxAnswerer::File(folder.Path() / "new.org"));
+  EXPECT_EQ(prompter.SaveFile(save), folder.Path() / "new.org");
+  EXPECT_EQ(seen.mode, QFileDialog::AcceptSave);
+  EXPECT_EQ(seen.fileMode, QFileDialog::AnyFile);
+  EXPECT_EQ(seen.name, "main.org");
+  EXPECT_TRUE(seen.confirmsOverwrite);
+  std::filesystem::current_path(previous);
+}
+
+}  // namespace
+}  // namespace valdren
