@@ -1,6 +1,7 @@
 #include "app/DocFrame.h"
 
 #include <QCloseEvent>
+#include <QFile>
 
 #include "app/Prompter.h"
 
@@ -29,6 +30,7 @@ bool DocFrame::SaveModified() {
 void DocFrame::OnFileNew() {
   if (!SaveModified()) return;
   fileName_.clear();
+  readInPart_.clear();
   modified_ = false;
   ClearDocument();
 }
@@ -79,11 +81,26 @@ void DocFrame::OpenDocumentFile() {
 }
 
 void DocFrame::SaveDocumentFile() {
+  if (!MayReplace()) return;
   const OrgFileStatus status = WriteDocument(fileName_);
-  if (status == OrgFileStatus::kDone)
-    modified_ = false;
-  else
-    FileError(status, tr("File Write Error"));
+  if (status != OrgFileStatus::kDone) return FileError(status, tr("File Write Error"));
+  modified_ = false;
+  readInPart_.clear();
+}
+
+// Saving writes what the document holds, which for a file read in part is less than the file: the
+// rest of it would be lost without a word.
+bool DocFrame::MayReplace() {
+  std::error_code error;
+  if (readInPart_.empty() || std::filesystem::weakly_canonical(readInPart_, error) !=
+                                 std::filesystem::weakly_canonical(fileName_, error))
+    return true;
+  const QString name = QFile::decodeName(fileName_.filename().native().c_str());
+  return prompter_.Message(tr("%1 was not read completely when it was opened.\nSaving now "
+                              "replaces the whole file with what was read.\n\nReplace %1?")
+                               .arg(name),
+                           tr("File Read in Part"), MessageIcon::kExclamation,
+                           MessageButtons::kYesNo) == MessageAnswer::kYes;
 }
 
 void DocFrame::FileError(OrgFileStatus status, const QString& caption) {

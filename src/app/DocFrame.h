@@ -45,17 +45,23 @@ class DocFrame : public QMainWindow {
   virtual void SetupSaveDialog(FileDialogSettings& settings) = 0;
 
   void closeEvent(QCloseEvent* event) override;
+  // The file was read into the document only in part, or not at all (an organization of another
+  // version): the first save under its name asks before it replaces the file. Empty for none.
+  void SetReadInPart(std::filesystem::path file) { readInPart_ = std::move(file); }
 
   Prompter& prompter_;
 
  private:
   void OpenDocumentFile();
   void SaveDocumentFile();
+  // Whether the save may replace the file of that name: the user decides for one read in part.
+  bool MayReplace();
   // A file error in a box of its own, with the exclamation icon.
   void FileError(OrgFileStatus status, const QString& caption);
 
   bool modified_ = false;
   std::filesystem::path fileName_;
+  std::filesystem::path readInPart_;
 };
 
 }  // namespace valdren

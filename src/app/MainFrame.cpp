@@ -427,8 +427,11 @@ OrgFileStatus MainFrame::ReadDocument(const std::filesystem::path& file) {
     WaitCursor wait;
     status = LoadOrganization(read, file);
   }
-  // A read that failed part way shows what it read.
-  if (status != OrgFileStatus::kUnableToOpen) ReplaceDocument(std::move(read));
+  if (status == OrgFileStatus::kUnableToOpen) return status;
+  // A read that failed part way shows what it read; a file of another version reads as empty.
+  const bool whole = status == OrgFileStatus::kDone && read.version == 1;
+  SetReadInPart(whole ? std::filesystem::path() : file);
+  ReplaceDocument(std::move(read));
   return status;
 }
 

@@ -29,8 +29,9 @@ class DocumentTest : public test::MainFrameFixture {
   }
   // Any change marks the document modified; a filter change is the simplest one.
   static void Edit(MainFrame& window) {
-    window.MonthBox()->setCurrentIndex(6);
-    window.MonthBox()->activated(6);
+    const int month = window.MonthBox()->currentIndex() == 6 ? 7 : 6;
+    window.MonthBox()->setCurrentIndex(month);
+    window.MonthBox()->activated(month);
     ASSERT_TRUE(window.Modified());
   }
   void Trigger(int id) { frame->Action(id)->trigger(); }
@@ -90,7 +91,7 @@ TEST_F(DocumentTest, OpenFailuresKeepWhatTheWindowHad) {
   EXPECT_EQ(window.FileName(), PathOf("."));
 }
 
-TEST_F(DocumentTest, APartlyReadFileIsShownAndSavedUnderItsName) {
+TEST_F(DocumentTest, APartlyReadFileIsShownAndReplacedOnlyWhenTheUserSaysSo) {
   // The first division whole, then the second broken off in its first line.
   const std::string whole = folder.Read("main.org");
   const std::size_t second = whole.find("\nD", whole.find("\nD") + 1) + 1;
@@ -106,11 +107,52 @@ TEST_F(DocumentTest, APartlyReadFileIsShownAndSavedUnderItsName) {
   EXPECT_FALSE(TopLevel(window).contains("7th Infantry Division"));
   EXPECT_EQ(window.windowTitle(), "Valdren Organization Editor - partial.org");
 
+  // Saving would put the part read in place of the whole file: No keeps the file and the
+  // changes; Yes replaces it, and the next save asks no more.
+  Edit(window);
   prompter.asked.clear();
+  prompter.answers = {MessageAnswer::kNo};
   Trigger(kFileSave);
-  EXPECT_TRUE(prompter.asked.empty());  // no dialog: the document has a name
+  ASSERT_EQ(prompter.Captions(), QStringList({"File Read in Part"}));
+  EXPECT_EQ(prompter.asked[0].text,
+            "partial.org was not read completely when it was opened.\nSaving now replaces the "
+            "whole file with what was read.\n\nReplace partial.org?");
+  EXPECT_EQ(prompter.asked[0].buttons, MessageButtons::kYesNo);
+  EXPECT_EQ(folder.Read("partial.org"), whole.substr(0, second) + "D150001 x\r\n");
+  EXPECT_TRUE(window.Modified());
+  prompter.answers = {MessageAnswer::kYes};
+  Trigger(kFileSave);
   EXPECT_EQ(folder.Read("partial.org"), WriteOrganization(window.Organization()));
   EXPECT_FALSE(window.Modified());
+  prompter.asked.clear();
+  Edit(window);
+  Trigger(kFileSave);
+  EXPECT_TRUE(prompter.asked.empty());
+}
+
+// A file of another version opens as an empty organization without a word, and a command-line
+// file that breaks off is read in part: neither is replaced by a save without the question, nor
+// by the save the save question runs.
+TEST_F(DocumentTest, AFileReadInPartIsNeverReplacedSilently) {
+  folder.Write("other.org", "2\r\n0\r\n6 41\r\n");
+  prompter.files = {PathOf("other.org")};
+  MainFrame& window = Open();
+  Trigger(kFileOpen);
+  EXPECT_EQ(prompter.Captions(), QStringList({"Open"}));
+  Edit(window);
+  prompter.answers = {MessageAnswer::kYes, MessageAnswer::kNo};
+  Trigger(kFileNew);  // Yes, save; No, do not replace: the New stops
+  EXPECT_EQ(prompter.Captions().mid(1), QStringList({"File Has Changed", "File Read in Part"}));
+  EXPECT_EQ(folder.Read("other.org"), "2\r\n0\r\n6 41\r\n");
+  EXPECT_EQ(window.FileName(), PathOf("other.org"));
+
+  folder.Write("broken.org", "1\r\n0\r\n6 41\r\nD150001 x\r\n");
+  prompter.asked.clear();
+  Open((folder.Path() / "broken.org").string());
+  Show(801, 500);
+  Trigger(kFileSave);
+  EXPECT_EQ(prompter.Captions(), QStringList({"File Read Error", "File Read in Part"}));
+  EXPECT_EQ(folder.Read("broken.org"), "1\r\n0\r\n6 41\r\nD150001 x\r\n");
 }
 
 TEST_F(DocumentTest, SaveOfAnUnnamedDocumentAsksForANameThenWritesWithoutAsking) {
