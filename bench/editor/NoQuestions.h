@@ -26,6 +26,9 @@ class NoQuestions : public Prompter {
   std::optional<int> AskCommandRating(int value) override { return value; }
   int AskChoice(const OrgTemplate&, const SubunitGroup&) override { return 0; }
   std::string AskDescription(std::string_view) override { return "1"; }
+  bool AskRecovery(const QString& text, const QString&) override {
+    qFatal("unexpected question: %s", qPrintable(text));
+  }
 
   std::optional<std::filesystem::path> file;
   std::optional<MessageAnswer> answer;

@@ -9,6 +9,14 @@ namespace valdren {
 
 DocFrame::DocFrame(Prompter& prompter) : prompter_(prompter) {}
 
+void DocFrame::SetModified(bool modified) {
+  modified_ = modified;
+  if (modified)
+    Q_EMIT DocumentChanged();
+  else
+    Q_EMIT ChangesSavedOrGivenUp();
+}
+
 bool DocFrame::SaveModified() {
   if (!modified_) return true;
   const MessageAnswer answer =
@@ -20,7 +28,7 @@ bool DocFrame::SaveModified() {
       OnFileSave();
       return !modified_;
     case MessageAnswer::kNo:
-      modified_ = false;
+      SetModified(false);
       return true;
     default:
       return false;
@@ -31,7 +39,7 @@ void DocFrame::OnFileNew() {
   if (!SaveModified()) return;
   fileName_.clear();
   readInPart_.clear();
-  modified_ = false;
+  SetModified(false);
   ClearDocument();
 }
 
@@ -75,7 +83,7 @@ void DocFrame::closeEvent(QCloseEvent* event) {
 void DocFrame::OpenDocumentFile() {
   const OrgFileStatus status = ReadDocument(fileName_);
   if (status == OrgFileStatus::kDone)
-    modified_ = false;
+    SetModified(false);
   else
     FileError(status, tr("File Read Error"));
 }
@@ -84,7 +92,7 @@ void DocFrame::SaveDocumentFile() {
   if (!MayReplace()) return;
   const OrgFileStatus status = WriteDocument(fileName_);
   if (status != OrgFileStatus::kDone) return FileError(status, tr("File Write Error"));
-  modified_ = false;
+  SetModified(false);
   readInPart_.clear();
 }
 

@@ -21,7 +21,8 @@ class DocFrame : public QMainWindow {
   explicit DocFrame(Prompter& prompter);
 
   bool Modified() const { return modified_; }
-  void SetModified(bool modified) { modified_ = modified; }
+  // True for every change to the document; false when its changes are saved or given up.
+  void SetModified(bool modified);
   // The file with its folder as the file dialog chose it, or as the command line named it;
   // empty for a document that has none.
   const std::filesystem::path& FileName() const { return fileName_; }
@@ -35,6 +36,10 @@ class DocFrame : public QMainWindow {
   void OnFileSave();
   void OnFileSaveAs();
   void OnFileExit();
+
+ Q_SIGNALS:
+  void DocumentChanged();
+  void ChangesSavedOrGivenUp();
 
  protected:
   virtual void ClearDocument() = 0;

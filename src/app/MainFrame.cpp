@@ -2,13 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
@@ -22,6 +25,7 @@
 #include "app/OrgCommands.h"
 #include "app/PromptedChoices.h"
 #include "app/Prompter.h"
+#include "app/RecoveryFile.h"
 #include "app/StrengthWindow.h"
 #include "app/Toolbar.h"
 #include "app/TreeView.h"
@@ -76,6 +80,7 @@ MainFrame::MainFrame(std::string commandFile, std::filesystem::path folder, Prom
   ConnectCommands();
   CreateAdditions();
   help_ = std::make_unique<HelpWindow>();
+  CreateRecovery();
   UpdateCommands();
 }
 
@@ -526,7 +531,12 @@ void MainFrame::showEvent(QShowEvent* event) {
   if (shownOnce_) return;
   shownOnce_ = true;
   // Once the window is on the screen, so that its messages stand over it.
-  QTimer::singleShot(0, this, &MainFrame::OpenCommandFile);
+  QTimer::singleShot(0, this, &MainFrame::OnFirstShown);
+}
+
+void MainFrame::OnFirstShown() {
+  OpenCommandFile();
+  OfferRecovery();
 }
 
 void MainFrame::OpenCommandFile() {
@@ -539,6 +549,51 @@ void MainFrame::OpenCommandFile() {
   else if (status != OrgFileStatus::kDone)
     prompter_.Message(tr("Error reading map file"), tr("File Read Error"),
                       MessageIcon::kExclamation, MessageButtons::kOk);
+}
+
+void MainFrame::CreateRecovery() {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  recovery_ = new RecoveryFile(std::filesystem::path(data.toStdString()) / "recovery", folder_,
+                               organization_, this);
+  connect(this, &DocFrame::DocumentChanged, recovery_, [this] { recovery_->Changed(FileName()); });
+  connect(this, &DocFrame::ChangesSavedOrGivenUp, recovery_, &RecoveryFile::Remove);
+}
+
+// The copy is read before the user is asked: one that does not read is kept for the user to
+// look at, and said so.
+void MainFrame::OfferRecovery() {
+  const std::optional<RecoveryFile::Found> found = recovery_->Find();
+  if (!found) return;
+  OrgRoot recovered;
+  if (!RecoveryFile::Read(*found, recovered)) {
+    const std::filesystem::path aside = RecoveryFile::KeepAside(*found);
+    prompter_.Message(tr("Unsaved changes left by an earlier run could not be read. They are kept "
+                         "in %1.")
+                          .arg(QFile::decodeName(aside.native().c_str())),
+                      tr("Recovery Error"), MessageIcon::kExclamation, MessageButtons::kOk);
+    return;
+  }
+  const QString name = found->document.empty()
+                           ? tr("the unnamed organization")
+                           : QFile::decodeName(found->document.filename().native().c_str());
+  const QString time = QLocale().toString(found->written, QLocale::ShortFormat);
+  if (!prompter_.AskRecovery(tr("Recover the unsaved changes to %1 from %2?").arg(name, time),
+                             tr("Recover Unsaved Changes"))) {
+    RecoveryFile::Discard(*found);
+    return;
+  }
+  SetFileName(found->document);
+  SetReadInPart({});
+  ReplaceDocument(std::move(recovered));
+  recovery_->Adopt(*found);
+  SetModified(true);
+}
+
+// A name being typed counts before the question whether to save; a window closed with its
+// changes saved or given up leaves no copy behind.
+void MainFrame::closeEvent(QCloseEvent* event) {
+  createdTree_->CommitEdit();
+  DocFrame::closeEvent(event);
 }
 
 // ---- Building and editing

@@ -30,6 +30,7 @@ class CatalogModel;
 class CreatedItemModel;
 class HelpWindow;
 class Prompter;
+class RecoveryFile;
 class Toolbar;
 class TreeView;
 class UnitTemplate;
@@ -64,6 +65,7 @@ class MainFrame : public DocFrame {
   HelpWindow* Help() const { return help_.get(); }
   const OobDatabase& Database() const { return database_; }
   const NameLists& Names() const { return names_; }
+  RecoveryFile* Recovery() const { return recovery_; }
   OrgRoot& Organization() { return organization_; }
 
   // Lays the client area out for its new size: the toolbar's rows first, then the two trees side
@@ -112,6 +114,7 @@ class MainFrame : public DocFrame {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
   void ClearDocument() override;
   OrgFileStatus ReadDocument(const std::filesystem::path& file) override;
@@ -132,8 +135,12 @@ class MainFrame : public DocFrame {
   QMenu* PopupMenu(int id, std::span<const int> commands);
 
   void ReplaceDocument(OrgRoot replacement);
-  // The file named on the command line, once, when the window has first been shown.
+  // Once, when the window has first been shown: the file named on the command line, then the
+  // unsaved changes a crash left in this game folder, offered back.
+  void OnFirstShown();
   void OpenCommandFile();
+  void CreateRecovery();
+  void OfferRecovery();
   void OnCatalogExpanding(const QModelIndex& index, bool expanding);
   // After the catalog has been filled or refreshed: how many of its messages the user chose to
   // skip, and the find bar's matches at the new date.
@@ -187,6 +194,7 @@ class MainFrame : public DocFrame {
   QAction* redoAction_ = nullptr;
   QLabel* strengthField_ = nullptr;
   FindBar* findBar_ = nullptr;  // only while it is open
+  RecoveryFile* recovery_ = nullptr;
 };
 
 }  // namespace valdren

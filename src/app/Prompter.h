@@ -54,6 +54,10 @@ class Prompter {
   virtual int AskChoice(const OrgTemplate& owner, const SubunitGroup& group) = 0;
   // The description dialog: the text typed for the subject (game text, at most 79 characters).
   virtual std::string AskDescription(std::string_view subject) = 0;
+
+  // Whether to take back the unsaved changes a crash left: a box with Recover (the default) and
+  // Discard, one of which must be chosen. True for Recover.
+  virtual bool AskRecovery(const QString& text, const QString& caption) = 0;
 };
 
 }  // namespace valdren

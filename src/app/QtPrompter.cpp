@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "dialogs/ChoiceDialog.h"
 #include "dialogs/CommandDialog.h"
@@ -133,6 +134,15 @@ std::string QtPrompter::AskDescription(std::string_view subject) {
   dialog.SetSubject(subject);
   RunDialog(dialog);
   return dialog.Text();
+}
+
+bool QtPrompter::AskRecovery(const QString& text, const QString& caption) {
+  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner_);
+  QPushButton* recover = box.addButton(QObject::tr("&Recover"), QMessageBox::AcceptRole);
+  box.addButton(QObject::tr("&Discard"), QMessageBox::DestructiveRole);
+  box.setDefaultButton(recover);
+  box.exec();
+  return box.clickedButton() == recover;
 }
 
 void QtPrompter::About(const QString& caption, const QString& text) {

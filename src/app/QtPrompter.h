@@ -26,6 +26,7 @@ class QtPrompter : public Prompter {
   std::optional<int> AskCommandRating(int value) override;
   int AskChoice(const OrgTemplate& owner, const SubunitGroup& group) override;
   std::string AskDescription(std::string_view subject) override;
+  bool AskRecovery(const QString& text, const QString& caption) override;
 
  private:
   std::optional<std::filesystem::path> RunFileDialog(const FileDialogSettings& settings, bool save);

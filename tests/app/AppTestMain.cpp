@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "UserHome.h"
+
 namespace {
 
 // The offscreen platform says at every window that it cannot raise or grab anything; that says
@@ -15,9 +17,12 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 
 }  // namespace
 
-// The window's tests run on Qt's offscreen platform: no display, no window manager.
+// The window's tests run on Qt's offscreen platform: no display, no window manager. What the
+// editor keeps for a user (settings, recovery files) goes to a folder of the run's own.
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  const valdren::test::GameFolder home;
+  valdren::test::UseAsHome(home);
   qtHandler = qInstallMessageHandler(QuietOffscreenNotes);
   QApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);

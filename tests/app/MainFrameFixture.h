@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "ScriptedPrompter.h"
+#include "UserHome.h"
 #include "app/MainFrame.h"
 #include "app/TreeView.h"
-#include "support/GameFolder.h"
 
 // Texts in the tests' failure messages as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -27,6 +27,7 @@ namespace valdren::test {
 // question may be asked under the hourglass.
 class MainFrameFixture : public testing::Test {
  protected:
+  MainFrameFixture() { UseAsHome(home); }
   void TearDown() override {
     for (const ScriptedPrompter::Asked& question : prompter.asked)
       EXPECT_FALSE(question.underWaitCursor) << question.caption.toStdString();
@@ -83,6 +84,7 @@ class MainFrameFixture : public testing::Test {
   }
 
   GameFolder folder;
+  GameFolder home;  // the user's data and settings
   ScriptedPrompter prompter;
   std::unique_ptr<MainFrame> frame;
   std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;

@@ -95,7 +95,8 @@ TEST_F(ModalLoopTest, CommandsThatRefillTheTreesKeepThemWholeWhileTheCatalogAsks
 
   // Open after its question, with a division expanded again.
   frame->CreatedTree()->expand(created->index(3, 0, root));
-  boxes.answers = {test::BoxAnswerer::Button("No"), test::BoxAnswerer::File(folder.Path() / "main.org")};
+  boxes.answers = {test::BoxAnswerer::Button("No"),
+                   test::BoxAnswerer::File(folder.Path() / "main.org")};
   frame->Action(kFileOpen)->trigger();
   EXPECT_EQ(created->rowCount(root), 2);
   EXPECT_FALSE(frame->Modified());

@@ -95,9 +95,8 @@ TEST_F(QtPrompterTest, RatingDialogsStartAtTheValueAndOnlyOkAnswers) {
   Then(remember, Click("1"));
   EXPECT_EQ(prompter.AskCommandRating(4), 4);
   EXPECT_EQ(preset, "104");
-  EXPECT_EQ(boxes.shown,
-            QStringList({"Morale Dialog", "Morale Dialog", "Morale Dialog", "Morale Dialog",
-                         "Command Dialog"}));
+  EXPECT_EQ(boxes.shown, QStringList({"Morale Dialog", "Morale Dialog", "Morale Dialog",
+                                      "Morale Dialog", "Command Dialog"}));
 }
 
 // Neither has Cancel: however they close, what was picked or typed counts.

@@ -68,6 +68,11 @@ class ScriptedPrompter : public Prompter {
     return descriptions.empty() ? std::string() : Next(descriptions);
   }
 
+  bool AskRecovery(const QString& text, const QString& caption) override {
+    Ask({text, caption, MessageIcon::kQuestion, MessageButtons::kOk, {}});
+    return recoveries.empty() ? true : Next(recoveries);
+  }
+
   // The captions of what was asked, in order.
   QStringList Captions() const {
     QStringList captions;
@@ -82,6 +87,7 @@ class ScriptedPrompter : public Prompter {
   std::deque<std::optional<int>> ratings;  // the morale and command dialogs' answers
   std::deque<int> choices;
   std::deque<std::string> descriptions;
+  std::deque<bool> recoveries;  // true for Recover
   std::vector<Asked> asked;
   std::vector<FileDialogSettings> dialogs;
 
