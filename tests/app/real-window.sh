@@ -6,39 +6,12 @@
 #   real-window.sh EDITOR DEMO_FOLDER OUTDIR [EDITOR_ARGUMENTS...]
 set -u
 editor=$1 demo=$2 outdir=$3
-title="Valdren Organization Editor"
-
-if [ "${REAL_WINDOW_INSIDE:-}" != 1 ]; then
-  for tool in xvfb-run Xvfb openbox xdotool wmctrl import xprop; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "SKIP: $tool is not installed (make installs it as root: xvfb openbox xdotool wmctrl imagemagick x11-utils)"
-      exit 77
-    fi
-  done
-  mkdir -p "$outdir"
-  REAL_WINDOW_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
-fi
-
-fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp -r "$demo"/. "$work"
-cd "$work" || exit 1
-
-openbox >/dev/null 2>&1 &
-sleep 1
+mkdir -p "$outdir"
+. "$(dirname "$0")/real-window-lib.sh"
+in_display "$@"
 shift 3
-"$editor" "$@" >"$work/editor.log" 2>&1 &
-pid=$!
-
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --name "^$title" 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled \"$title\" appeared"
+start_editor "$@"
+window=$(wait_for_window "$title") || fail "no window titled \"$title\" appeared"
 sleep 1
 state=$(xprop -id "$window" _NET_WM_STATE)
 case "$state" in
