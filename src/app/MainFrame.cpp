@@ -766,10 +766,11 @@ void MainFrame::OnStrength() {
 
 void MainFrame::OnFind() {
   if (!findBar_) {
-    findBar_ = new FindBar(client_);
-    connect(findBar_, &FindBar::TextChanged, this, [this] {
-      findBar_->Search(*catalog_);
-      findBar_->Next();
+    // A closed bar lives on until the event loop deletes it: what it still sends is its own.
+    auto* bar = findBar_ = new FindBar(client_);
+    connect(bar, &FindBar::TextChanged, this, [this, bar] {
+      bar->Search(*catalog_);
+      bar->Next();
     });
     connect(findBar_, &FindBar::Go, this, &MainFrame::GoToMatch);
     connect(findBar_, &FindBar::Closed, this, &MainFrame::CloseFindBar);
@@ -780,6 +781,7 @@ void MainFrame::OnFind() {
 }
 
 void MainFrame::CloseFindBar() {
+  if (!findBar_) return;
   findBar_->hide();
   findBar_->deleteLater();
   findBar_ = nullptr;
