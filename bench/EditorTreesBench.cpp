@@ -60,7 +60,7 @@ std::unique_ptr<MainFrame> ShownWindow(bench::NoQuestions& prompter) {
 
 // The catalog row of a nation, counted among the root's children.
 QModelIndex NationIndex(const MainFrame& window, int nation) {
-  const QAbstractItemModel* model = window.AvailableTree()->model();
+  const QAbstractItemModel* model = window.Catalog().Tree()->model();
   const QModelIndex root = model->index(0, 0);
   for (int row = 0; row < model->rowCount(root); ++row)
     if (model->index(row, 0, root).data().toString() ==
@@ -87,8 +87,8 @@ void BM_ExpandLargestNation(benchmark::State& state) {
     const QModelIndex nation = NationIndex(*window, LargestNation(window->Database()));
     const double before = HeapBytes();
     state.ResumeTiming();
-    window->AvailableTree()->expand(nation);
-    window->AvailableTree()->scrollTo(nation, QAbstractItemView::PositionAtTop);
+    window->Catalog().Tree()->expand(nation);
+    window->Catalog().Tree()->scrollTo(nation, QAbstractItemView::PositionAtTop);
     QApplication::processEvents();
     state.PauseTiming();
     extra = std::max(extra, HeapBytes() - before);
@@ -173,14 +173,14 @@ MainFrame& MillionItemWindow() {
 void BM_EditInMillionItems(benchmark::State& state) {
   MainFrame* window = &MillionItemWindow();
   const int command = static_cast<int>(state.range(0));
-  TreeView* tree = window->CreatedTree();
+  TreeView* tree = window->Created();
   const QModelIndex root = tree->model()->index(0, 0);
   for (auto _ : state) {
     const int last = tree->model()->rowCount(root) - 1;
     tree->setCurrentIndex(tree->model()->index(last, 0, root));
-    window->Action(command)->trigger();
+    window->Commands().Action(command)->trigger();
     QApplication::processEvents();
-    window->OnUndo();
+    window->Editing().Undo();
     QApplication::processEvents();
   }
   state.SetLabel(CommandTextOf(command).tooltip.data());
@@ -196,7 +196,7 @@ BENCHMARK(BM_EditInMillionItems)
 // bytes); what the copy's own thread then spends on the disk is counted apart.
 void BM_RecoveryCopyOfMillionItems(benchmark::State& state) {
   MainFrame& window = MillionItemWindow();
-  RecoveryFile& recovery = *window.Recovery();
+  RecoveryFile& recovery = *window.findChild<RecoveryFile*>();
   double disk = 0;
   for (auto _ : state) {
     recovery.Changed(window.FileName());
@@ -217,34 +217,35 @@ BENCHMARK(BM_RecoveryCopyOfMillionItems)->Unit(benchmark::kMillisecond)->Iterati
 void BM_BuildArmy(benchmark::State& state) {
   bench::NoQuestions prompter;
   auto window = ShownWindow(prompter);
-  TreeView* catalog = window->AvailableTree();
+  TreeView* catalog = window->Catalog().Tree();
   const QModelIndex nation = NationIndex(*window, LargestNation(window->Database()));
   catalog->expand(nation);
   const QModelIndex armies = catalog->model()->index(7, 0, nation);
   catalog->setCurrentIndex(catalog->model()->index(0, 0, armies));
   for (auto _ : state) {
-    window->Action(kAddAuto)->trigger();
+    window->Commands().Action(kAddAuto)->trigger();
     QApplication::processEvents();
   }
-  state.counters["items"] = window->Organization().nextId / static_cast<double>(state.iterations());
+  state.counters["items"] =
+      window->Editing().Organization().nextId / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_BuildArmy)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_UndoRedoArmy(benchmark::State& state) {
   bench::NoQuestions prompter;
   auto window = ShownWindow(prompter);
-  TreeView* catalog = window->AvailableTree();
+  TreeView* catalog = window->Catalog().Tree();
   const QModelIndex nation = NationIndex(*window, LargestNation(window->Database()));
   catalog->expand(nation);
   catalog->setCurrentIndex(catalog->model()->index(0, 0, catalog->model()->index(7, 0, nation)));
-  window->Action(kAddAuto)->trigger();
+  window->Commands().Action(kAddAuto)->trigger();
   for (auto _ : state) {
-    window->OnUndo();
+    window->Editing().Undo();
     QApplication::processEvents();
-    window->OnRedo();
+    window->Editing().Redo();
     QApplication::processEvents();
   }
-  state.counters["items"] = window->Organization().nextId;
+  state.counters["items"] = window->Editing().Organization().nextId;
 }
 BENCHMARK(BM_UndoRedoArmy)->Unit(benchmark::kMillisecond)->Iterations(5);
 

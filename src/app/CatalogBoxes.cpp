@@ -2,9 +2,9 @@
 
 #include <QObject>
 
-#include "app/GameText.h"
 #include "app/Prompter.h"
-#include "app/WaitCursor.h"
+#include "gui/GameText.h"
+#include "gui/WaitCursor.h"
 
 namespace valdren {
 

@@ -1,8 +1,8 @@
 #include "app/CatalogItemModel.h"
 
-#include "app/GameText.h"
 #include "app/Images.h"
 #include "app/RootFont.h"
+#include "gui/GameText.h"
 
 namespace valdren {
 

@@ -52,9 +52,9 @@ constexpr std::array<int, 13> kEditItems = {
 constexpr std::array<int, 2> kHelpItems = {kHelpContents, kAbout};
 
 constexpr std::array<MenuLayout, 3> kMenuBar = {{
-    {"&File", kFileItems},
-    {"&Edit", kEditItems},
-    {"&Help", kHelpItems},
+    {MenuId::kFile, "&File", kFileItems},
+    {MenuId::kEdit, "&Edit", kEditItems},
+    {MenuId::kHelp, "&Help", kHelpItems},
 }};
 
 }  // namespace

@@ -5,6 +5,9 @@
 
 namespace valdren {
 
+// The program's name, the main window's title while the document has no file name.
+inline constexpr std::string_view kProgramTitle = "Valdren Organization Editor";
+
 // The ids of the window's commands and controls: menu items, toolbar buttons, the filter boxes
 // and the trees carry them (as action data or object names), and the prompts are found by them.
 enum CommandId : int {
@@ -49,7 +52,9 @@ std::span<const CommandText> CommandTexts();
 CommandText CommandTextOf(int id);
 
 // The menu bar, in order: each menu's title and its items, 0 standing for a separator.
+enum class MenuId { kFile, kEdit, kHelp };
 struct MenuLayout {
+  MenuId id;
   std::string_view title;
   std::span<const int> items;
 };

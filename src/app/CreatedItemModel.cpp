@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/GameText.h"
 #include "app/Images.h"
 #include "app/RootFont.h"
+#include "gui/GameText.h"
 #include "oob/OobDatabase.h"
 #include "org/OrgGroup.h"
 #include "org/OrgRoot.h"

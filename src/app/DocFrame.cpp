@@ -1,9 +1,9 @@
 #include "app/DocFrame.h"
 
 #include <QCloseEvent>
-#include <QFile>
 
 #include "app/Prompter.h"
+#include "gui/PathText.h"
 
 namespace valdren {
 
@@ -103,7 +103,7 @@ bool DocFrame::MayReplace() {
   if (readInPart_.empty() || std::filesystem::weakly_canonical(readInPart_, error) !=
                                  std::filesystem::weakly_canonical(fileName_, error))
     return true;
-  const QString name = QFile::decodeName(fileName_.filename().native().c_str());
+  const QString name = PathText(fileName_.filename());
   return prompter_.Message(tr("%1 was not read completely when it was opened.\nSaving now "
                               "replaces the whole file with what was read.\n\nReplace %1?")
                                .arg(name),

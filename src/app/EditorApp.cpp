@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/MainFrame.h"
-#include "app/WaitCursor.h"
+#include "gui/WaitCursor.h"
 
 namespace valdren {
 

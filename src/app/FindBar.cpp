@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "app/GameText.h"
+#include "gui/GameText.h"
 
 namespace valdren {
 

@@ -8,7 +8,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "app/Commands.h"
 #include "app/Images.h"
+#include "app/Prompter.h"
 
 namespace valdren {
 
@@ -35,8 +37,11 @@ QHash<QString, QString> IndexPages() {
 
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)), pagesByTitle_(IndexPages()) {
+HelpWindow::HelpWindow(Prompter& prompter)
+    : QWidget(nullptr, Qt::Window),
+      prompter_(prompter),
+      browser_(new QTextBrowser(this)),
+      pagesByTitle_(IndexPages()) {
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(tr("Valdren Organization Editor Help"));
   setWindowIcon(ProgramIcon());
@@ -83,6 +88,15 @@ void HelpWindow::ShowKeyword(const QString& keyword) {
                           .arg(keyword.toHtmlEscaped(), kContents));
   }
   Present();
+}
+
+void HelpWindow::ShowAbout() {
+  const QString title = QString::fromLatin1(kProgramTitle.data(), kProgramTitle.size());
+  prompter_.About(tr("About %1").arg(title),
+                  tr("<h3>%1</h3><p>Version %2</p><p>Builds orders of battle for the game from "
+                     "its database of unit templates, and saves them as organization files the "
+                     "game reads.</p>")
+                      .arg(title, QStringLiteral(VALDREN_VERSION)));
 }
 
 QString HelpWindow::ShownTitle() const {

@@ -1,80 +1,91 @@
 #include "app/OrgCommands.h"
 
-#include "app/CreatedItemModel.h"
+#include "app/OrgEditing.h"
 #include "org/OrgGroup.h"
 
 namespace valdren {
 
-AddItemsCommand::AddItemsCommand(CreatedItemModel& model, OrgRoot& root, int count,
-                                 int nextIdBefore, const QString& text)
-    : QUndoCommand(text),
-      model_(model),
-      root_(root),
-      nextIdBefore_(nextIdBefore),
-      nextIdAfter_(root.nextId) {
-  // The added items are the last of the top level.
-  std::vector<OrgItem*> all;
-  for (const auto& node : root.items)
-    all.push_back(node.item);
-  items_.assign(all.end() - count, all.end());
-}
+AddItemsCommand::AddItemsCommand(OrgEditing& editing, OwningItemList<OrgItem> items,
+                                 std::optional<int> morale, const QString& text)
+    : QUndoCommand(text), editing_(editing), new_(std::move(items)), morale_(morale) {}
 
 void AddItemsCommand::undo() {
   for (auto item = items_.rbegin(); item != items_.rend(); ++item)
-    taken_.push_back(model_.Detach(**item));
-  root_.nextId = nextIdBefore_;
+    taken_.push_back(editing_.Model().Detach(**item));
+  editing_.Organization().nextId = nextIdBefore_;
 }
 
 void AddItemsCommand::redo() {
-  if (std::exchange(done_, false)) return;  // made after the items were added
+  OrgRoot& root = editing_.Organization();
+  if (!new_.Empty()) {
+    const int count = static_cast<int>(new_.Size());
+    nextIdBefore_ = root.nextId;
+    editing_.Model().AppendTopLevel(count, [&] {
+      for (const auto& node : new_)
+        if (morale_) node.item->SetMorale(*morale_);
+      root.AppendAll(new_);
+    });
+    nextIdAfter_ = root.nextId;
+    for (const auto& node : root.items)
+      items_.push_back(node.item);
+    items_.erase(items_.begin(), items_.end() - count);
+    return;
+  }
   while (!taken_.empty()) {
-    model_.Attach(std::move(taken_.back()), {nullptr, static_cast<int>(root_.items.Size())});
+    editing_.Model().Attach(std::move(taken_.back()),
+                            {nullptr, static_cast<int>(root.items.Size())});
     taken_.pop_back();
   }
-  root_.nextId = nextIdAfter_;
+  root.nextId = nextIdAfter_;
 }
 
-MoveItemCommand::MoveItemCommand(CreatedItemModel& model, OrgRoot& root, OrgItem& item, OrgPlace to,
+MoveItemCommand::MoveItemCommand(OrgEditing& editing, OrgItem& item, OrgPlace to,
                                  const QString& text)
-    : QUndoCommand(text), model_(model), item_(item), from_(root.PlaceOf(item)), to_(to) {}
+    : QUndoCommand(text),
+      editing_(editing),
+      item_(item),
+      from_(editing.Organization().PlaceOf(item)),
+      to_(to) {}
 
 void MoveItemCommand::undo() {
-  model_.MoveTo(item_, from_);
+  editing_.Model().MoveTo(item_, from_);
 }
 void MoveItemCommand::redo() {
-  model_.MoveTo(item_, to_);
+  editing_.Model().MoveTo(item_, to_);
 }
 
-DeleteItemCommand::DeleteItemCommand(CreatedItemModel& model, OrgRoot& root, OrgItem& item,
-                                     const QString& text)
-    : QUndoCommand(text), model_(model), item_(item), place_(root.PlaceOf(item)) {}
+DeleteItemCommand::DeleteItemCommand(OrgEditing& editing, OrgItem& item, const QString& text)
+    : QUndoCommand(text),
+      editing_(editing),
+      item_(item),
+      place_(editing.Organization().PlaceOf(item)) {}
 
 void DeleteItemCommand::undo() {
-  model_.Attach(std::move(taken_), place_);
+  editing_.Model().Attach(std::move(taken_), place_);
 }
 void DeleteItemCommand::redo() {
-  taken_ = model_.Detach(item_);
+  taken_ = editing_.Model().Detach(item_);
 }
 
-RenameItemCommand::RenameItemCommand(CreatedItemModel& model, OrgItem& item, String typed,
+RenameItemCommand::RenameItemCommand(OrgEditing& editing, OrgItem& item, String typed,
                                      const QString& text)
-    : QUndoCommand(text), model_(model), item_(item), typed_(std::move(typed)) {}
+    : QUndoCommand(text), editing_(editing), item_(item), typed_(std::move(typed)) {}
 
 // The name goes back as it was, parentheses and all, not through SetName.
 void RenameItemCommand::undo() {
   item_.name = before_;
-  model_.ItemChanged(item_);
+  editing_.Model().ItemChanged(item_);
 }
 
 void RenameItemCommand::redo() {
   before_ = item_.name;
   item_.SetName(typed_);
-  model_.ItemChanged(item_);
+  editing_.Model().ItemChanged(item_);
 }
 
-SubtreeValueCommand::SubtreeValueCommand(CreatedItemModel& model, OrgItem& item, Value value,
-                                         int to, const QString& text)
-    : QUndoCommand(text), model_(model), item_(item), value_(value), to_(to) {}
+SubtreeValueCommand::SubtreeValueCommand(OrgEditing& editing, OrgItem& item, Value value, int to,
+                                         const QString& text)
+    : QUndoCommand(text), editing_(editing), item_(item), value_(value), to_(to) {}
 
 void SubtreeValueCommand::undo() {
   for (const auto& [item, before] : before_) {
@@ -83,7 +94,7 @@ void SubtreeValueCommand::undo() {
     else
       item->reference = before;
   }
-  model_.ItemChanged(item_);
+  editing_.Model().ItemChanged(item_);
 }
 
 void SubtreeValueCommand::redo() {
@@ -99,7 +110,7 @@ void SubtreeValueCommand::redo() {
     item_.SetMorale(to_);
   else
     item_.SetCommandRating(to_);
-  model_.ItemChanged(item_);
+  editing_.Model().ItemChanged(item_);
 }
 
 }  // namespace valdren

@@ -3,6 +3,7 @@
 #include <QUndoCommand>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -11,42 +12,43 @@
 
 namespace valdren {
 
-class CreatedItemModel;
+class OrgEditing;
 
-// The changes to the organization as undoable commands. Each changes the organization through
-// the created tree's model, so the tree follows, and each puts back exactly what was there: the
-// same items, with their ids, names, morale, references and places. An item taken out is kept by
-// its command until it is put back or the command is dropped.
+// The changes to the organization as undoable commands. Each does its work in redo(), the first
+// time as the later ones, and changes the organization through the created tree's model, so the
+// tree follows; each puts back exactly what was there: the same items, with their ids, names,
+// morale, references and places. An item taken out is kept by its command until it is put back
+// or the command is dropped.
 
-// Items added at the end of the top level (a build, an appended file). The items are in place
-// when the command is made; undone they go, with the ids they took; done again they come back.
+// New items at the end of the top level: a build, an appended file. The first time they are
+// numbered from the organization's counter (and given the morale, when there is one); undone they
+// go with the ids they took; done again the same items come back.
 class AddItemsCommand : public QUndoCommand {
  public:
-  AddItemsCommand(CreatedItemModel& model, OrgRoot& root, int count, int nextIdBefore,
+  AddItemsCommand(OrgEditing& editing, OwningItemList<OrgItem> items, std::optional<int> morale,
                   const QString& text);
   void undo() override;
   void redo() override;
 
  private:
-  CreatedItemModel& model_;
-  OrgRoot& root_;
+  OrgEditing& editing_;
+  OwningItemList<OrgItem> new_;  // until they are added
+  std::optional<int> morale_;
   std::vector<OrgItem*> items_;
   std::vector<std::unique_ptr<OrgItem>> taken_;
-  int nextIdBefore_;
-  int nextIdAfter_;
-  bool done_ = true;
+  int nextIdBefore_ = 0;
+  int nextIdAfter_ = 0;
 };
 
 // An item moved to another place: the four moves, raise and lower.
 class MoveItemCommand : public QUndoCommand {
  public:
-  MoveItemCommand(CreatedItemModel& model, OrgRoot& root, OrgItem& item, OrgPlace to,
-                  const QString& text);
+  MoveItemCommand(OrgEditing& editing, OrgItem& item, OrgPlace to, const QString& text);
   void undo() override;
   void redo() override;
 
  private:
-  CreatedItemModel& model_;
+  OrgEditing& editing_;
   OrgItem& item_;
   OrgPlace from_;
   OrgPlace to_;
@@ -54,12 +56,12 @@ class MoveItemCommand : public QUndoCommand {
 
 class DeleteItemCommand : public QUndoCommand {
  public:
-  DeleteItemCommand(CreatedItemModel& model, OrgRoot& root, OrgItem& item, const QString& text);
+  DeleteItemCommand(OrgEditing& editing, OrgItem& item, const QString& text);
   void undo() override;
   void redo() override;
 
  private:
-  CreatedItemModel& model_;
+  OrgEditing& editing_;
   OrgItem& item_;
   OrgPlace place_;
   std::unique_ptr<OrgItem> taken_;
@@ -67,12 +69,12 @@ class DeleteItemCommand : public QUndoCommand {
 
 class RenameItemCommand : public QUndoCommand {
  public:
-  RenameItemCommand(CreatedItemModel& model, OrgItem& item, String typed, const QString& text);
+  RenameItemCommand(OrgEditing& editing, OrgItem& item, String typed, const QString& text);
   void undo() override;
   void redo() override;
 
  private:
-  CreatedItemModel& model_;
+  OrgEditing& editing_;
   OrgItem& item_;
   String typed_;
   String before_;
@@ -82,13 +84,12 @@ class RenameItemCommand : public QUndoCommand {
 class SubtreeValueCommand : public QUndoCommand {
  public:
   enum class Value { kMorale, kCommandRating };
-  SubtreeValueCommand(CreatedItemModel& model, OrgItem& item, Value value, int to,
-                      const QString& text);
+  SubtreeValueCommand(OrgEditing& editing, OrgItem& item, Value value, int to, const QString& text);
   void undo() override;
   void redo() override;
 
  private:
-  CreatedItemModel& model_;
+  OrgEditing& editing_;
   OrgItem& item_;
   Value value_;
   int to_;

@@ -2,11 +2,17 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <fstream>
 #include <iterator>
 
+#include "app/DocFrame.h"
+#include "app/Prompter.h"
+#include "gui/PathText.h"
 #include "org/OrgFile.h"
 #include "org/OrgRoot.h"
 
@@ -80,14 +86,22 @@ std::shared_ptr<QLockFile> TakeLock(const fs::path& file) {
 
 }  // namespace
 
-RecoveryFile::RecoveryFile(fs::path folder, fs::path gameFolder, const OrgRoot& organization,
-                           QObject* parent)
-    : QObject(parent),
+RecoveryFile::RecoveryFile(DocFrame& document, fs::path gameFolder, const OrgRoot& organization,
+                           fs::path folder)
+    : QObject(&document),
       folder_(std::move(folder)),
       gameFolder_(Absolute(gameFolder)),
       organization_(organization) {
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &RecoveryFile::Write);
+  connect(&document, &DocFrame::DocumentChanged, this,
+          [this, &document] { Changed(document.FileName()); });
+  connect(&document, &DocFrame::ChangesSavedOrGivenUp, this, &RecoveryFile::Remove);
+}
+
+fs::path RecoveryFile::DataFolder() {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  return fs::path(data.toStdString()) / "recovery";
 }
 
 RecoveryFile::~RecoveryFile() {
@@ -185,16 +199,32 @@ bool RecoveryFile::Read(const Found& found, OrgRoot& organization) {
   return ReadOrganization(organization, bytes) && organization.version == 1;
 }
 
-void RecoveryFile::Adopt(const Found& found) {
+std::optional<RecoveryFile::Recovered> RecoveryFile::Offer(Prompter& prompter) {
+  const std::optional<Found> found = Find();
+  if (!found) return std::nullopt;
+  Recovered recovered{OrgRoot(), found->document};
+  if (!Read(*found, recovered.organization)) {
+    prompter.Message(QObject::tr("Unsaved changes left by an earlier run could not be read. They "
+                                 "are kept in %1.")
+                         .arg(PathText(KeepAside(*found))),
+                     QObject::tr("Recovery Error"), MessageIcon::kExclamation, MessageButtons::kOk);
+    return std::nullopt;
+  }
+  const QString name = found->document.empty() ? QObject::tr("the unnamed organization")
+                                               : PathText(found->document.filename());
+  const QString time = QLocale().toString(found->written, QLocale::ShortFormat);
+  if (!prompter.AskRecovery(
+          QObject::tr("Recover the unsaved changes to %1 from %2?").arg(name, time),
+          QObject::tr("Recover Unsaved Changes"))) {
+    std::error_code ignored;
+    fs::remove(found->file, ignored);
+    return std::nullopt;
+  }
   Remove();
-  written_ = found.file;
-  lock_ = found.lock;
-  document_ = found.document;
-}
-
-void RecoveryFile::Discard(const Found& found) {
-  std::error_code ignored;
-  fs::remove(found.file, ignored);
+  written_ = found->file;
+  lock_ = found->lock;
+  document_ = found->document;
+  return recovered;
 }
 
 fs::path RecoveryFile::KeepAside(const Found& found) {

@@ -10,9 +10,12 @@
 #include <memory>
 #include <optional>
 
+#include "org/OrgRoot.h"
+
 namespace valdren {
 
-class OrgRoot;
+class DocFrame;
+class Prompter;
 
 // Unsaved changes kept where a crash cannot take them: while the document has changes, a copy of
 // it is written to a recovery file in the user's data folder, a little after the last change, so
@@ -28,18 +31,18 @@ class RecoveryFile : public QObject {
   Q_OBJECT
 
  public:
-  // A copy found for the game folder, with its lock taken: the document's name as it was (empty
-  // for an unnamed document) and when it was written.
-  struct Found {
-    std::filesystem::path file;
+  // What the user took back: the organization, and the name its document had (empty for none).
+  struct Recovered {
+    OrgRoot organization;
     std::filesystem::path document;
-    QDateTime written;
-    std::shared_ptr<QLockFile> lock;
   };
 
-  // The copies go to the folder; the organization is read when a copy is written.
-  RecoveryFile(std::filesystem::path folder, std::filesystem::path gameFolder,
-               const OrgRoot& organization, QObject* parent = nullptr);
+  // Follows the document's changes, keeping its copies in the user's data folder, or in the
+  // folder given; the organization is read when a copy is written.
+  RecoveryFile(DocFrame& document, std::filesystem::path gameFolder, const OrgRoot& organization,
+               std::filesystem::path folder = DataFolder());
+  // The user's data folder's "recovery".
+  static std::filesystem::path DataFolder();
   ~RecoveryFile() override;
 
   // The document changed; it has the name given (empty for none).
@@ -51,18 +54,27 @@ class RecoveryFile : public QObject {
   // The changes were saved or given up: the copy goes.
   void Remove();
 
-  // The newest copy left for this game folder by an editor that is no longer running.
+  // The newest copy left in this game folder by an editor that is no longer running, offered
+  // back through the prompter: what the user takes back, from then on this editor's own copy;
+  // nothing when there is none or the user gives it up. A copy that does not read is kept under
+  // another name, never deleted, and the user is told where.
+  std::optional<Recovered> Offer(Prompter& prompter);
+
+ private:
+  // A copy found, with its lock taken, and when it was written.
+  struct Found {
+    std::filesystem::path file;
+    std::filesystem::path document;
+    QDateTime written;
+    std::shared_ptr<QLockFile> lock;
+  };
+
   std::optional<Found> Find() const;
   // Reads the copy's organization; false when it does not read completely.
   static bool Read(const Found& found, OrgRoot& organization);
-  // The copy the user took back is now this editor's own, as if it had written it.
-  void Adopt(const Found& found);
-  // The copy the user gave up.
-  static void Discard(const Found& found);
-  // A copy that does not read is kept under another name, never deleted: the name it now has.
+  // The name the copy is kept under.
   static std::filesystem::path KeepAside(const Found& found);
 
- private:
   void Schedule();
   void Write();
   std::filesystem::path FileFor(const std::filesystem::path& document) const;

@@ -1,6 +1,6 @@
 #include "app/StrengthTableModel.h"
 
-#include "app/GameText.h"
+#include "gui/GameText.h"
 #include "oob/PlatoonTemplate.h"
 
 namespace valdren {

@@ -11,12 +11,12 @@
 #include <QVBoxLayout>
 #include <fstream>
 
-#include "app/GameText.h"
 #include "app/Prompter.h"
 #include "app/StrengthTableModel.h"
 #include "base/Csv.h"
 #include "base/Windows1252.h"
 #include "catalog/CatalogTexts.h"
+#include "gui/GameText.h"
 #include "oob/Echelon.h"
 #include "oob/Nations.h"
 #include "oob/PlatoonTemplate.h"

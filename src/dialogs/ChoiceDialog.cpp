@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/GameText.h"
+#include "gui/GameText.h"
 #include "catalog/CatalogTexts.h"
 #include "dialogs/DialogLayout.h"
 #include "oob/OrgTemplate.h"

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/GameText.h"
+#include "gui/GameText.h"
 #include "dialogs/DialogLayout.h"
 
 namespace valdren {

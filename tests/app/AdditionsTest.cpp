@@ -5,9 +5,9 @@
 
 #include "MainFrameFixture.h"
 #include "app/Commands.h"
+#include "app/CreatedTree.h"
 #include "app/FindBar.h"
 #include "app/StrengthWindow.h"
-#include "app/TreeView.h"
 
 namespace valdren {
 namespace {
@@ -16,41 +16,41 @@ class AdditionsTest : public test::MainFrameFixture {
  protected:
   void SetUp() override { OpenDemoOrganization(); }
   QModelIndex Created(std::initializer_list<int> rows) const {
-    const QAbstractItemModel* model = frame->CreatedTree()->model();
+    const QAbstractItemModel* model = frame->Created()->model();
     QModelIndex index = model->index(0, 0);
     for (const int row : rows)
       index = model->index(row, 0, index);
     return index;
   }
   QString CatalogSelection() const {
-    return frame->AvailableTree()->currentIndex().data().toString();
+    return frame->Catalog().Tree()->currentIndex().data().toString();
   }
 };
 
 // The demo's Panzer-Division holds 183 platoons in 38 units, of value 2,003; the British division
 // makes the Allied value of 2,766.
 TEST_F(AdditionsTest, TheStrengthFieldFollowsSelectionAndChanges) {
-  QLabel* field = frame->StrengthField();
-  frame->CreatedTree()->setCurrentIndex(Created({0}));
+  const auto* field = frame->findChild<QLabel*>("StrengthField");
+  frame->Created()->setCurrentIndex(Created({0}));
   EXPECT_EQ(field->text(), "16. Panzer-Division: 183 platoons, 38 units, value 2,003");
-  frame->CreatedTree()->setCurrentIndex(Created({}));
+  frame->Created()->setCurrentIndex(Created({}));
   EXPECT_TRUE(field->text().contains("(Axis 2,003, Allied 2,766)")) << field->text().toStdString();
 
-  frame->CreatedTree()->setCurrentIndex(Created({0, 1}));  // the staff: five platoons
+  frame->Created()->setCurrentIndex(Created({0, 1}));  // the staff: five platoons
   const QString staff = field->text();
   prompter.answers = {MessageAnswer::kOk};
-  frame->Action(kDelete)->trigger();
-  frame->CreatedTree()->setCurrentIndex(Created({0}));
+  frame->Commands().Action(kDelete)->trigger();
+  frame->Created()->setCurrentIndex(Created({0}));
   EXPECT_EQ(field->text().left(field->text().indexOf(',')), "16. Panzer-Division: 178 platoons");
-  frame->OnUndo();
-  frame->CreatedTree()->setCurrentIndex(Created({0}));
+  frame->Editing().Undo();
+  frame->Created()->setCurrentIndex(Created({0}));
   EXPECT_EQ(field->text(), "16. Panzer-Division: 183 platoons, 38 units, value 2,003");
   EXPECT_TRUE(staff.startsWith("Divisionsstab: 5 platoons")) << staff.toStdString();
 }
 
 // The staff's five platoons are of five templates, one each.
 TEST_F(AdditionsTest, TheStrengthWindowExportsItsTableAsCsv) {
-  frame->CreatedTree()->setCurrentIndex(Created({0, 1}));
+  frame->Created()->setCurrentIndex(Created({0, 1}));
   frame->OnStrength();
   auto* window = frame->findChild<StrengthWindow*>();
   ASSERT_NE(window, nullptr);
@@ -69,11 +69,11 @@ TEST_F(AdditionsTest, TheStrengthWindowExportsItsTableAsCsv) {
 
 TEST_F(AdditionsTest, FindGoesThroughTheMatchesAcrossNationsAndWraps) {
   Show(801, 500);
-  const QRect catalogClosed = frame->AvailableTree()->geometry();
-  frame->OnFind();
-  FindBar* bar = frame->Finder();
+  const QRect catalogClosed = frame->Catalog().Tree()->geometry();
+  frame->Catalog().OpenFindBar();
+  FindBar* bar = frame->Catalog().Finder();
   ASSERT_NE(bar, nullptr);
-  EXPECT_LT(frame->AvailableTree()->height(), catalogClosed.height() + 1);
+  EXPECT_LT(frame->Catalog().Tree()->height(), catalogClosed.height() + 1);
 
   // "division" names Germany's two division templates and the British and other ones; the first
   // is shown at once, inside Russia or Germany, which were collapsed.
@@ -95,16 +95,15 @@ TEST_F(AdditionsTest, FindGoesThroughTheMatchesAcrossNationsAndWraps) {
   // A date change lists other templates: the matches follow.
   bar->SetText("Zug");
   const QString summer41 = bar->Status();
-  frame->YearBox()->setCurrentIndex(0);
-  frame->YearBox()->activated(0);  // 1939
+  Pick(frame->Catalog().YearBox(), 0);  // 1939
   bar->Next();
+  EXPECT_NE(bar->Status(), summer41);
   EXPECT_NE(bar->Status(), "No match");
-  (void)summer41;
 
   QTest::keyClick(bar, Qt::Key_Escape);
   QApplication::processEvents();
-  EXPECT_EQ(frame->Finder(), nullptr);
-  EXPECT_EQ(frame->AvailableTree()->geometry(), catalogClosed);
+  EXPECT_EQ(frame->Catalog().Finder(), nullptr);
+  EXPECT_EQ(frame->Catalog().Tree()->geometry(), catalogClosed);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "MainFrameFixture.h"
 #include "app/Commands.h"
-#include "app/TreeView.h"
+#include "app/CreatedTree.h"
 #include "org/OrgFile.h"
 #include "org/OrgRoot.h"
 
@@ -20,7 +20,7 @@ class DocumentTest : public test::MainFrameFixture {
 
   // The demo organization's two divisions, as the tree shows them.
   static QStringList TopLevel(const MainFrame& window) {
-    const QAbstractItemModel* model = window.CreatedTree()->model();
+    const QAbstractItemModel* model = window.Created()->model();
     const QModelIndex root = model->index(0, 0);
     QStringList names;
     for (int row = 0; row < model->rowCount(root); ++row)
@@ -29,12 +29,9 @@ class DocumentTest : public test::MainFrameFixture {
   }
   // Any change marks the document modified; a filter change is the simplest one.
   static void Edit(MainFrame& window) {
-    const int month = window.MonthBox()->currentIndex() == 6 ? 7 : 6;
-    window.MonthBox()->setCurrentIndex(month);
-    window.MonthBox()->activated(month);
+    Pick(window.Catalog().MonthBox(), window.Catalog().MonthBox()->currentIndex() == 6 ? 7 : 6);
     ASSERT_TRUE(window.Modified());
   }
-  void Trigger(int id) { frame->Action(id)->trigger(); }
 
   const QStringList demoDivisions = {"16. Panzer-Division", "7th Infantry Division"};
 };
@@ -60,11 +57,11 @@ TEST_F(DocumentTest, OpenShowsTheFileAndItsDateAndNamesTheTitle) {
   EXPECT_FALSE(window.Modified());
   EXPECT_EQ(window.FileName(), PathOf("main.org"));
   EXPECT_EQ(window.windowTitle(), "Valdren Organization Editor - main.org");
-  EXPECT_EQ(window.MonthBox()->currentText(), "June");  // the file's date, 6 41
+  EXPECT_EQ(window.Catalog().MonthBox()->currentText(), "June");  // the file's date, 6 41
   // Every group collapsed, the root expanded.
-  const QModelIndex root = window.CreatedTree()->model()->index(0, 0);
-  EXPECT_TRUE(window.CreatedTree()->isExpanded(root));
-  EXPECT_FALSE(window.CreatedTree()->isExpanded(window.CreatedTree()->model()->index(0, 0, root)));
+  const QModelIndex root = window.Created()->model()->index(0, 0);
+  EXPECT_TRUE(window.Created()->isExpanded(root));
+  EXPECT_FALSE(window.Created()->isExpanded(window.Created()->model()->index(0, 0, root)));
 }
 
 TEST_F(DocumentTest, OpenFailuresKeepWhatTheWindowHad) {
@@ -122,7 +119,7 @@ TEST_F(DocumentTest, APartlyReadFileIsShownAndReplacedOnlyWhenTheUserSaysSo) {
   EXPECT_TRUE(window.Modified());
   prompter.answers = {MessageAnswer::kYes};
   Trigger(kFileSave);
-  EXPECT_EQ(folder.Read("partial.org"), WriteOrganization(window.Organization()));
+  EXPECT_EQ(folder.Read("partial.org"), WriteOrganization(window.Editing().Organization()));
   EXPECT_FALSE(window.Modified());
   prompter.asked.clear();
   Edit(window);
@@ -175,8 +172,8 @@ TEST_F(DocumentTest, SaveOfAnUnnamedDocumentAsksForANameThenWritesWithoutAsking)
   EXPECT_EQ(window.windowTitle(), "Valdren Organization Editor - new.org");
   EXPECT_EQ(folder.Read("new.org"), "1\r\n0\r\n7 41\r\n");  // July, from the edit
 
-  window.MonthBox()->setCurrentIndex(0);
-  window.MonthBox()->activated(0);
+  window.Catalog().MonthBox()->setCurrentIndex(0);
+  window.Catalog().MonthBox()->activated(0);
   Trigger(kFileSave);
   EXPECT_EQ(prompter.Captions(), QStringList({"Save"}));  // no second dialog
   EXPECT_EQ(folder.Read("new.org"), "1\r\n0\r\n1 41\r\n");
@@ -209,7 +206,7 @@ TEST_F(DocumentTest, TheSaveQuestionCanCancelWhatAskedIt) {
   Trigger(kFileNew);
   EXPECT_EQ(prompter.Captions().mid(1), QStringList({"File Has Changed", "Save"}));
   EXPECT_TRUE(window.Modified());
-  EXPECT_EQ(window.MonthBox()->currentText(), "July");
+  EXPECT_EQ(window.Catalog().MonthBox()->currentText(), "July");
 
   // ... and the Open.
   prompter.asked.clear();
@@ -228,18 +225,18 @@ TEST_F(DocumentTest, AppendAddsItemsWithFreshIdsAndKeepsNameDateAndFilter) {
   MainFrame& window = Open();
   prompter.files = {PathOf("main.org")};
   Trigger(kFileOpen);
-  window.YearBox()->setCurrentIndex(4);
-  window.YearBox()->activated(4);  // 1943
+  window.Catalog().YearBox()->setCurrentIndex(4);
+  window.Catalog().YearBox()->activated(4);  // 1943
   prompter.files = {PathOf("main.org")};
   Trigger(kFileAppend);
   EXPECT_EQ(prompter.dialogs.back().fileName, "");
   EXPECT_EQ(TopLevel(window), demoDivisions + demoDivisions);
   EXPECT_EQ(window.FileName(), PathOf("main.org"));
-  EXPECT_EQ(window.YearBox()->currentText(), "1943");
-  EXPECT_EQ(window.Organization().year, 43);
+  EXPECT_EQ(window.Catalog().YearBox()->currentText(), "1943");
+  EXPECT_EQ(window.Editing().Organization().year, 43);
   EXPECT_TRUE(window.Modified());
   // The file's ids run 0..689 and its next id is 690: the copies continue from there.
-  EXPECT_EQ(window.Organization().nextId, 2 * 690);
+  EXPECT_EQ(window.Editing().Organization().nextId, 2 * 690);
 
   prompter.asked.clear();
   prompter.files = {PathOf("gone.org")};
@@ -288,7 +285,7 @@ TEST_F(DocumentTest, AMissingOrBrokenCommandLineFileIsReportedOnce) {
 
 TEST_F(DocumentTest, FilterChangesRefillExpandedNationsAndMarkTheDocument) {
   MainFrame& window = Open();
-  TreeView* catalog = window.AvailableTree();
+  TreeView* catalog = window.Catalog().Tree();
   const QAbstractItemModel* model = catalog->model();
   const QModelIndex root = model->index(0, 0);
   const QModelIndex germany = model->index(1, 0, root);
@@ -299,24 +296,24 @@ TEST_F(DocumentTest, FilterChangesRefillExpandedNationsAndMarkTheDocument) {
   ASSERT_EQ(model->rowCount(platoons), 37);
 
   // Picking the shown month again does nothing.
-  window.MonthBox()->activated(window.MonthBox()->currentIndex());
+  window.Catalog().MonthBox()->activated(window.Catalog().MonthBox()->currentIndex());
   EXPECT_FALSE(window.Modified());
 
-  window.YearBox()->setCurrentIndex(0);  // 1939
-  window.YearBox()->activated(0);
+  window.Catalog().YearBox()->setCurrentIndex(0);  // 1939
+  window.Catalog().YearBox()->activated(0);
   EXPECT_TRUE(window.Modified());
-  EXPECT_EQ(window.Organization().year, 39);
+  EXPECT_EQ(window.Editing().Organization().year, 39);
   EXPECT_TRUE(catalog->isExpanded(germany));
   EXPECT_EQ(model->rowCount(platoons), 35);
 
   prompter.files = {PathOf("main.org")};
   prompter.answers = {MessageAnswer::kNo};
-  window.Action(kFileOpen)->trigger();  // back to the file's June 1941
-  EXPECT_EQ(window.YearBox()->currentText(), "1941");
+  window.Commands().Action(kFileOpen)->trigger();  // back to the file's June 1941
+  EXPECT_EQ(window.Catalog().YearBox()->currentText(), "1941");
   EXPECT_EQ(model->rowCount(platoons), 37);
   prompter.files = {PathOf("main.org")};
-  window.Action(kFileAppend)->trigger();
-  window.Action(kFileNew)->trigger();
+  window.Commands().Action(kFileAppend)->trigger();
+  window.Commands().Action(kFileNew)->trigger();
   prompter.answers = {MessageAnswer::kNo};
 }
 

@@ -1,17 +1,15 @@
 // Building and editing in the window, each change undone and done again.
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QUndoStack>
+#include <functional>
 #include <random>
 
 #include "MainFrameFixture.h"
 #include "app/Commands.h"
 #include "app/CreatedItemModel.h"
-#include "app/TreeView.h"
 #include "builder/Builder.h"
 #include "builder/UserBuilder.h"
 #include "builder/UserChoices.h"
-#include "org/OrgFile.h"
 #include "org/OrgGroup.h"
 
 namespace valdren {
@@ -19,133 +17,148 @@ namespace {
 
 class EditingTest : public test::MainFrameFixture {
  protected:
-  void SetUp() override {
-    OpenDemoOrganization();
-    model = static_cast<CreatedItemModel*>(frame->CreatedTree()->model());
-  }
-
-  QModelIndex Root() const { return model->index(0, 0); }
-  QModelIndex At(std::initializer_list<int> rows) const {
-    QModelIndex index = Root();
-    for (const int row : rows)
-      index = model->index(row, 0, index);
-    return index;
-  }
-  QStringList Names(const QModelIndex& parent) const {
-    QStringList names;
-    for (int row = 0; row < model->rowCount(parent); ++row)
-      names << model->index(row, 0, parent).data().toString();
-    return names;
-  }
-  void Select(const QModelIndex& index) { frame->CreatedTree()->setCurrentIndex(index); }
-  void Trigger(int id) { frame->Action(id)->trigger(); }
-  std::string Saved() const { return WriteOrganization(frame->Organization()); }
-
-  CreatedItemModel* model = nullptr;
+  void SetUp() override { OpenDemoOrganization(); }
+  void Select(std::initializer_list<int> rows) { frame->Created()->setCurrentIndex(Created(rows)); }
 };
 
-TEST_F(EditingTest, MovesWrapAroundAndUndoPutsBack) {
-  const QStringList divisions = {"16. Panzer-Division", "7th Infantry Division"};
-  // The Panzer-Division's children: leader, staff, then six regiments and battalions.
-  const QModelIndex panzer = At({0});
-  const QStringList children = Names(panzer);
-  Select(model->index(0, 0, panzer));
-  Trigger(kMoveUp);  // the first goes to the end
-  EXPECT_EQ(Names(panzer), children.mid(1) + children.mid(0, 1));
-  EXPECT_EQ(frame->CreatedTree()->currentIndex().data().toString(), children.front());
-  Trigger(kMoveDown);  // the last goes to the front
-  EXPECT_EQ(Names(panzer), children);
-  Trigger(kMoveToBottom);
-  Trigger(kMoveToTop);
-  EXPECT_EQ(Names(panzer), children);
-  EXPECT_TRUE(frame->Modified());
-
-  const std::string before = Saved();
-  Select(At({1}));
-  Trigger(kMoveUp);
-  EXPECT_EQ(Names(Root()), QStringList({divisions[1], divisions[0]}));
-  frame->OnUndo();
-  EXPECT_EQ(Names(Root()), divisions);
-  EXPECT_EQ(Saved(), before);
-  frame->OnRedo();
-  EXPECT_EQ(Names(Root()), QStringList({divisions[1], divisions[0]}));
+// The item of a tree reached through the rows given, counted from the top level.
+OrgItem& ItemAt(OrgRoot& root, std::initializer_list<int> rows) {
+  const OwningItemList<OrgItem>* list = &root.items;
+  OrgItem* item = nullptr;
+  for (const int row : rows) {
+    auto node = list->begin();
+    std::advance(node, row);
+    item = node->item;
+    if (item->AsGroup()) list = &item->AsGroup()->children;
+  }
+  return *item;
 }
 
-TEST_F(EditingTest, RaiseAndLowerFollowTheirRules) {
-  // A top-level item cannot be raised.
-  Select(At({0}));
-  Trigger(kRaise);
-  ASSERT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be raised");
-  EXPECT_EQ(prompter.asked.back().caption, "Organization Change Error");
-  // The British division cannot go into the German one: another side.
-  Select(At({1}));
-  Trigger(kLower);
-  EXPECT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be lowered");
-  EXPECT_FALSE(frame->UndoStack()->canUndo());
-
-  // The staff (a company) raised from the Panzer-Division becomes the last top-level item. It
-  // cannot be lowered into the British division before it; moved up next to the German one, it
-  // can.
-  Select(At({0, 1}));
-  const QString staff = At({0, 1}).data().toString();
-  Trigger(kRaise);
-  EXPECT_EQ(Names(Root()).back(), staff);
-  Trigger(kLower);  // after the British division: refused
-  EXPECT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be lowered");
-  Trigger(kMoveUp);  // now after the Panzer-Division
-  Trigger(kLower);
-  EXPECT_EQ(Names(At({0})).back(), staff);
-  EXPECT_EQ(Names(Root()).size(), 2);
+// Each command on a selected item of the demo organization: what it asks, and the organization
+// it leaves, which is the core's own edit of the same item; undone, the file as it was.
+TEST_F(EditingTest, EachCommandAsksWhatItMustAndMakesTheCoresEdit) {
+  using Edit = std::function<void(OrgRoot&, OrgItem&)>;
+  const Edit none = [](OrgRoot&, OrgItem&) {};
+  const struct Case {
+    const char* name;
+    int command;
+    std::initializer_list<int> selected;
+    std::optional<MessageAnswer> answer;
+    std::optional<int> rating;
+    QString asked;  // the caption of the question, or the status bar's word
+    Edit edit;
+  } cases[] = {
+      {"up", kMoveUp, {0, 1}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.MoveUp(i); }},
+      {"first up", kMoveUp, {0, 0}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.MoveUp(i); }},
+      {"down", kMoveDown, {1}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.MoveDown(i); }},
+      {"top", kMoveToTop, {0, 4}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.MoveToTop(i); }},
+      {"bottom",
+       kMoveToBottom,
+       {0, 1},
+       {},
+       {},
+       "",
+       [](OrgRoot& r, OrgItem& i) { r.MoveToBottom(i); }},
+      {"delete",
+       kDelete,
+       {0, 1},
+       MessageAnswer::kOk,
+       {},
+       "Confirm Deletion",
+       [](OrgRoot& r, OrgItem& i) { r.Remove(i); }},
+      {"delete cancelled", kDelete, {0}, MessageAnswer::kCancel, {}, "Confirm Deletion", none},
+      {"raise", kRaise, {0, 1}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.Raise(i); }},
+      {"raise refused", kRaise, {0}, {}, {}, "Organization Change Error", none},
+      {"lower refused", kLower, {1}, {}, {}, "Organization Change Error", none},
+      {"morale",
+       kChangeMorale,
+       {0, 1},
+       {},
+       3,
+       "Morale Dialog",
+       [](OrgRoot&, OrgItem& i) { i.SetMorale(3); }},
+      {"morale cancelled", kChangeMorale, {0, 1}, {}, std::nullopt, "Morale Dialog", none},
+      {"command",
+       kChangeCommand,
+       {0},
+       {},
+       5,
+       "Command Dialog",
+       [](OrgRoot&, OrgItem& i) { i.SetCommandRating(5); }},
+      {"no leader",
+       kChangeCommand,
+       {0, 1, 1},
+       {},
+       {},
+       "Selected unit or organization has no leaders",
+       none},
+  };
+  const std::string opened = Saved();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    OpenDemoOrganization();
+    OrgRoot expected;
+    ASSERT_TRUE(ReadOrganization(expected, opened));
+    c.edit(expected, ItemAt(expected, c.selected));
+    Select(c.selected);
+    if (c.answer) prompter.answers = {*c.answer};
+    prompter.ratings = {c.rating};
+    Trigger(c.command);
+    const QString asked = prompter.asked.empty() ? frame->statusBar()->currentMessage()
+                                                 : prompter.asked.back().caption;
+    EXPECT_EQ(asked, c.asked);
+    EXPECT_EQ(Saved(), WriteOrganization(expected));
+    const bool changed = Saved() != opened;
+    EXPECT_EQ(frame->Modified(), changed);
+    if (!changed) continue;
+    frame->Editing().Undo();
+    EXPECT_EQ(Saved(), opened);
+    frame->Editing().Redo();
+    EXPECT_EQ(Saved(), WriteOrganization(expected));
+  }
 }
 
-TEST_F(EditingTest, DeleteAsksAndUndoBringsTheSubtreeBackWithItsIds) {
-  const std::string before = Saved();
-  Select(At({0}));
-  prompter.answers = {MessageAnswer::kCancel};
+TEST_F(EditingTest, QuestionsNameTheItemAndPresetItsValue) {
+  Select({0});
   Trigger(kDelete);
   EXPECT_EQ(prompter.asked.back().text,
             "OK to delete this from Created Units and Organizations?\n16. Panzer-Division");
-  EXPECT_EQ(prompter.asked.back().caption, "Confirm Deletion");
   EXPECT_EQ(prompter.asked.back().buttons, MessageButtons::kOkCancel);
-  EXPECT_EQ(Saved(), before);
-  EXPECT_FALSE(frame->Modified());
+  Select({0, 1});
+  Trigger(kChangeMorale);
+  EXPECT_EQ(prompter.asked.back().text, "8");  // the staff's morale
+  Trigger(kRaise);
+  Select({0});
+  Trigger(kRaise);
+  EXPECT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be raised");
+  Select({1});
+  Trigger(kLower);  // the British division cannot go into the German one: another side
+  EXPECT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be lowered");
+}
 
+// A moved or restored item stays selected where it went.
+TEST_F(EditingTest, TheChangedItemStaysSelected) {
+  const QString staff = Created({0, 1}).data().toString();
+  Select({0, 1});
+  Trigger(kMoveToTop);
+  EXPECT_EQ(frame->Created()->currentIndex(), Created({0, 0}));
   prompter.answers = {MessageAnswer::kOk};
   Trigger(kDelete);
-  EXPECT_EQ(Names(Root()), QStringList({"7th Infantry Division"}));
-  frame->OnUndo();
-  EXPECT_EQ(Saved(), before);
-  EXPECT_EQ(frame->CreatedTree()->currentIndex(), At({0}));
+  frame->Editing().Undo();
+  EXPECT_EQ(frame->Created()->currentIndex(), Created({0, 0}));
+  EXPECT_EQ(frame->Created()->currentIndex().data().toString(), staff);
 }
 
 TEST_F(EditingTest, RenameStoresAndShowsTheNameWithoutItsParentheses) {
-  Select(At({1}));
-  model->setData(At({1}), "7th (Reserve) Division");
-  EXPECT_EQ(At({1}).data().toString(), "7th  Division");
+  auto* model = frame->Created()->model();
+  model->setData(Created({1}), "7th (Reserve) Division");
+  EXPECT_EQ(Created({1}).data().toString(), "7th  Division");
   EXPECT_TRUE(frame->Modified());
-  frame->OnUndo();
-  EXPECT_EQ(At({1}).data().toString(), "7th Infantry Division");
+  frame->Editing().Undo();
+  EXPECT_EQ(Created({1}).data().toString(), "7th Infantry Division");
   // Neither the root nor a unit line takes a name.
-  EXPECT_FALSE(model->flags(Root()) & Qt::ItemIsEditable);
-  EXPECT_FALSE(model->flags(At({0, 0, 0})) & Qt::ItemIsEditable);
-}
-
-TEST_F(EditingTest, MoraleChangesEveryUnitLineBelowAndCancelChangesNothing) {
-  const QModelIndex staff = At({0, 1});
-  Select(staff);
-  prompter.ratings = {std::nullopt};
-  Trigger(kChangeMorale);
-  EXPECT_EQ(prompter.asked.back().text, "8");  // preset to the staff's morale
-  EXPECT_FALSE(frame->Modified());
-
-  prompter.ratings = {3};
-  Trigger(kChangeMorale);
-  for (int row = 0; row < model->rowCount(staff); ++row) {
-    const QModelIndex platoon = model->index(row, 0, staff);
-    EXPECT_TRUE(model->index(0, 0, platoon).data().toString().endsWith(" (3)")) << row;
-  }
-  frame->OnUndo();
-  EXPECT_TRUE(model->index(0, 0, model->index(0, 0, staff)).data().toString().endsWith(" (8)"));
+  EXPECT_FALSE(model->flags(Created({})) & Qt::ItemIsEditable);
+  EXPECT_FALSE(model->flags(Created({0, 0, 0})) & Qt::ItemIsEditable);
 }
 
 // A rename, a morale change and their undoing each tell the views of every row they change. The
@@ -157,9 +170,9 @@ TEST_F(EditingTest, ChangesAndTheirUndoTellTheViewsAndPutBackTheNameAsRead) {
   folder.Write("reserve.org", file);
   prompter.files = {PathOf("reserve.org")};
   frame->OnFileOpen();
-  ASSERT_EQ(At({1}).data().toString(), "7th Infantry Division (Reserve)");
+  ASSERT_EQ(Created({1}).data().toString(), "7th Infantry Division (Reserve)");
 
-  QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+  QSignalSpy changed(frame->Created()->model(), &QAbstractItemModel::dataChanged);
   const auto told = [&](const QModelIndex& index) {
     return std::any_of(changed.begin(), changed.end(), [&](const QList<QVariant>& signal) {
       const auto first = signal[0].value<QModelIndex>();
@@ -168,66 +181,42 @@ TEST_F(EditingTest, ChangesAndTheirUndoTellTheViewsAndPutBackTheNameAsRead) {
              index.row() <= last.row();
     });
   };
-  model->setData(At({1}), "Reserve");
-  EXPECT_TRUE(told(At({1})));
+  frame->Created()->model()->setData(Created({1}), "Reserve");
+  EXPECT_TRUE(told(Created({1})));
   Trigger(kFileSave);
   ASSERT_FALSE(frame->Modified());
   changed.clear();
-  frame->OnUndo();
-  EXPECT_TRUE(told(At({1})));
-  EXPECT_EQ(At({1}).data().toString(), "7th Infantry Division (Reserve)");
+  frame->Editing().Undo();
+  EXPECT_TRUE(told(Created({1})));
+  EXPECT_EQ(Created({1}).data().toString(), "7th Infantry Division (Reserve)");
   EXPECT_TRUE(frame->Modified());
 
-  const QModelIndex staff = At({0, 1});
   QModelIndexList unitLines;
-  for (int row = 0; row < model->rowCount(staff); ++row)
-    unitLines << model->index(0, 0, model->index(row, 0, staff));
-  ASSERT_EQ(unitLines.size(), 5);
-  Select(staff);
+  for (int row = 0; row < 5; ++row)
+    unitLines << Created({0, 1, row, 0});
+  Select({0, 1});
   for (const bool undo : {false, true}) {
     changed.clear();
     prompter.ratings = {3};
-    undo ? frame->OnUndo() : Trigger(kChangeMorale);
+    undo ? frame->Editing().Undo() : Trigger(kChangeMorale);
     for (const QModelIndex& line : unitLines)
       EXPECT_TRUE(told(line)) << line.data().toString().toStdString();
   }
 }
 
-TEST_F(EditingTest, CommandRatingNeedsALeader) {
-  Select(At({0, 1, 1}));  // "Stab", a platoon that leads nothing
-  Trigger(kChangeCommand);
-  EXPECT_EQ(frame->statusBar()->currentMessage(), "Selected unit or organization has no leaders");
-  EXPECT_TRUE(prompter.asked.empty() || prompter.asked.back().caption != "Command Dialog");
-  EXPECT_FALSE(frame->Modified());
-
-  const std::string before = Saved();
-  Select(At({0}));
-  prompter.ratings = {5};
-  Trigger(kChangeCommand);
-  EXPECT_EQ(prompter.asked.back().caption, "Command Dialog");
-  EXPECT_NE(Saved(), before);
-  frame->OnUndo();
-  EXPECT_EQ(Saved(), before);
-}
-
 TEST_F(EditingTest, AnAutomaticBuildGoesLastSelectedAndUndoneAndRedoneAsDrawn) {
-  TreeView* catalog = frame->AvailableTree();
-  const QAbstractItemModel* available = catalog->model();
-  const QModelIndex germany = available->index(1, 0, available->index(0, 0));
-  catalog->expand(germany);
-  const QModelIndex divisions = available->index(5, 0, germany);
-  catalog->setCurrentIndex(available->index(0, 0, divisions));
-  ASSERT_TRUE(frame->Action(kAddAuto)->isEnabled());
-
+  TreeView* catalog = frame->Catalog().Tree();
+  catalog->expand(At(catalog, {1}));
+  catalog->setCurrentIndex(At(catalog, {1, 5, 0}));  // Germany's first division
   const std::string before = Saved();
   Trigger(kAddAuto);
-  ASSERT_EQ(model->rowCount(Root()), 3);
-  EXPECT_EQ(frame->CreatedTree()->currentIndex(), At({2}));
-  EXPECT_FALSE(frame->CreatedTree()->isExpanded(At({2})));
+  ASSERT_EQ(frame->Created()->model()->rowCount(Created({})), 3);
+  EXPECT_EQ(frame->Created()->currentIndex(), Created({2}));
+  EXPECT_FALSE(frame->Created()->isExpanded(Created({2})));
   const std::string built = Saved();
-  frame->OnUndo();
+  frame->Editing().Undo();
   EXPECT_EQ(Saved(), before);
-  frame->OnRedo();
+  frame->Editing().Redo();
   EXPECT_EQ(Saved(), built);
 }
 
@@ -252,20 +241,16 @@ class ListedChoices : public UserChoices {
 
 TEST_F(EditingTest, AUserChoiceBuildIsTheOneTheBuilderMakesFromTheSameAnswersAndSeed) {
   frame->OnFileNew();
-  TreeView* catalog = frame->AvailableTree();
-  const QAbstractItemModel* available = catalog->model();
-  const QModelIndex germany = available->index(1, 0, available->index(0, 0));
-  catalog->expand(germany);
-  const QModelIndex panzer = available->index(1, 0, available->index(5, 0, germany));
-  ASSERT_EQ(panzer.data().toString(), "$(1-26). Panzer-Division");
-  catalog->setCurrentIndex(panzer);
+  TreeView* catalog = frame->Catalog().Tree();
+  catalog->expand(At(catalog, {1}));
+  ASSERT_EQ(At(catalog, {1, 5, 1}).data().toString(), "$(1-26). Panzer-Division");
+  catalog->setCurrentIndex(At(catalog, {1, 5, 1}));
 
   const std::vector<int> choices = {2, 0, 1, 1, 0, 2, 1};
   const std::vector<std::string> texts = {"11", "3", "IV"};
-  frame->SeedBuilder(7);
+  frame->Editing().SeedBuilder(7);
   prompter.choices.assign(choices.begin(), choices.end());
   prompter.descriptions.assign(texts.begin(), texts.end());
-  prompter.asked.clear();
   Trigger(kAddUser);
   EXPECT_TRUE(prompter.Captions().contains("Choice Dialog"));
   EXPECT_TRUE(prompter.Captions().contains("Description Dialog"));
@@ -288,26 +273,27 @@ TEST_F(EditingTest, UndoingEveryStepOfARandomSessionGivesBackTheFile) {
   std::mt19937 random(20261206);
   const int commands[] = {kMoveUp, kMoveDown, kMoveToTop,    kMoveToBottom, kDelete,
                           kRaise,  kLower,    kChangeMorale, kChangeCommand};
+  const QAbstractItemModel* model = frame->Created()->model();
   for (int step = 0; step < 20; ++step) {
     // A random created item, reached through rows the view has.
-    QModelIndex index = At({static_cast<int>(random() % model->rowCount(Root()))});
+    QModelIndex index = Created({static_cast<int>(random() % model->rowCount(Created({})))});
     while (model->rowCount(index) > 0 && random() % 3 != 0) {
       const QModelIndex child = model->index(random() % model->rowCount(index), 0, index);
-      if (model->IsUnitLine(child)) break;
+      if (model->rowCount(child) == 0 && !(model->flags(child) & Qt::ItemIsEditable)) break;
       index = child;
     }
-    Select(index);
+    frame->Created()->setCurrentIndex(index);
     prompter.answers = {MessageAnswer::kOk};
     prompter.ratings = {static_cast<int>(random() % 5) + 1};
     Trigger(commands[random() % std::size(commands)]);
   }
   const std::string edited = Saved();
   ASSERT_NE(edited, opened);
-  while (frame->UndoStack()->canUndo())
-    frame->OnUndo();
+  while (frame->Editing().History().canUndo())
+    frame->Editing().Undo();
   EXPECT_EQ(Saved(), opened);
-  while (frame->UndoStack()->canRedo())
-    frame->OnRedo();
+  while (frame->Editing().History().canRedo())
+    frame->Editing().Redo();
   EXPECT_EQ(Saved(), edited);
 }
 

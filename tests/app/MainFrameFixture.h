@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -12,8 +14,9 @@
 
 #include "ScriptedPrompter.h"
 #include "UserHome.h"
+#include "app/CreatedTree.h"
 #include "app/MainFrame.h"
-#include "app/TreeView.h"
+#include "org/OrgFile.h"
 
 // Texts in the tests' failure messages as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -39,7 +42,8 @@ class MainFrameFixture : public testing::Test {
     const bool show = commandFile.empty();
     testers.clear();
     frame = std::make_unique<MainFrame>(std::move(commandFile), folder.Path(), prompter);
-    for (const TreeView* tree : {frame->AvailableTree(), frame->CreatedTree()})
+    for (const QTreeView* tree : {static_cast<QTreeView*>(frame->Catalog().Tree()),
+                                  static_cast<QTreeView*>(frame->Created())})
       testers.push_back(std::make_unique<QAbstractItemModelTester>(
           tree->model(), QAbstractItemModelTester::FailureReportingMode::Fatal));
     if (show) Show(900, 600);
@@ -58,8 +62,8 @@ class MainFrameFixture : public testing::Test {
     Open();
     prompter.files = {PathOf("main.org")};
     frame->OnFileOpen();
+    prompter.asked.clear();
   }
-
   // Shows the window with a client area of the size (offscreen windows have no frame).
   void Show(int width, int height) {
     frame->show();
@@ -67,6 +71,29 @@ class MainFrameFixture : public testing::Test {
                              frame->statusBar()->sizeHint().height());
     QApplication::processEvents();
   }
+
+  QAction* Action(int id) const { return frame->Commands().Action(id); }
+  void Trigger(int id) const { Action(id)->trigger(); }
+  // A filter box closed on the entry, as the user picks it.
+  static void Pick(QComboBox* box, int entry) {
+    box->setCurrentIndex(entry);
+    box->activated(entry);
+  }
+  // The row reached from the tree's root through the rows given.
+  static QModelIndex At(const QTreeView* tree, std::initializer_list<int> rows) {
+    QModelIndex index = tree->model()->index(0, 0);
+    for (const int row : rows)
+      index = tree->model()->index(row, 0, index);
+    return index;
+  }
+  static QStringList Names(const QModelIndex& parent) {
+    QStringList names;
+    for (int row = 0; row < parent.model()->rowCount(parent); ++row)
+      names << parent.model()->index(row, 0, parent).data().toString();
+    return names;
+  }
+  QModelIndex Created(std::initializer_list<int> rows) const { return At(frame->Created(), rows); }
+  std::string Saved() const { return WriteOrganization(frame->Editing().Organization()); }
 
   // The object name of the popup menu that the action opens, or empty when none opens; the
   // popup is closed at once.

@@ -9,10 +9,10 @@
 
 #include "BoxAnswerer.h"
 #include "app/Commands.h"
+#include "app/CreatedTree.h"
 #include "app/HelpWindow.h"
 #include "app/MainFrame.h"
 #include "app/QtPrompter.h"
-#include "app/TreeView.h"
 #include "support/GameFolder.h"
 
 namespace valdren {
@@ -52,12 +52,12 @@ class ModalLoopTest : public testing::Test {
     frame->resize(900, 600);
     frame->show();
     QApplication::processEvents();
-    TreeView* created = frame->CreatedTree();
+    TreeView* created = frame->Created();
     created->expand(created->model()->index(0, 0, created->model()->index(0, 0)));
   }
   void ExpandGermany() {
-    const QAbstractItemModel* catalog = frame->AvailableTree()->model();
-    frame->AvailableTree()->expand(catalog->index(1, 0, catalog->index(0, 0)));
+    const QAbstractItemModel* catalog = frame->Catalog().Tree()->model();
+    frame->Catalog().Tree()->expand(catalog->index(1, 0, catalog->index(0, 0)));
   }
 
   test::GameFolder folder;
@@ -73,31 +73,31 @@ TEST_F(ModalLoopTest, CommandsThatRefillTheTreesKeepThemWholeWhileTheCatalogAsks
   ExpandGermany();
   const QString missing = "Missing subunits for: Broken Kompanie (110099)";
   ASSERT_EQ(boxes.shown, QStringList({missing}));
-  const QAbstractItemModel* created = frame->CreatedTree()->model();
+  const QAbstractItemModel* created = frame->Created()->model();
   const QModelIndex root = created->index(0, 0);
 
-  frame->Action(kFileNew)->trigger();
+  frame->Commands().Action(kFileNew)->trigger();
   EXPECT_EQ(boxes.shown.size(), 2);
   EXPECT_EQ(created->rowCount(root), 0);
 
   boxes.answers = {test::BoxAnswerer::File(folder.Path() / "main.org")};
-  frame->Action(kFileOpen)->trigger();
+  frame->Commands().Action(kFileOpen)->trigger();
   EXPECT_EQ(created->rowCount(root), 2);
-  frame->CreatedTree()->expand(created->index(0, 0, root));
+  frame->Created()->expand(created->index(0, 0, root));
 
   boxes.answers = {test::BoxAnswerer::File(folder.Path() / "main.org")};
-  frame->Action(kFileAppend)->trigger();
+  frame->Commands().Action(kFileAppend)->trigger();
   EXPECT_EQ(created->rowCount(root), 4);
 
-  frame->YearBox()->setCurrentIndex(3);
-  frame->YearBox()->activated(3);
+  frame->Catalog().YearBox()->setCurrentIndex(3);
+  frame->Catalog().YearBox()->activated(3);
   EXPECT_EQ(boxes.shown.last(), missing);  // 1942
 
   // Open after its question, with a division expanded again.
-  frame->CreatedTree()->expand(created->index(3, 0, root));
+  frame->Created()->expand(created->index(3, 0, root));
   boxes.answers = {test::BoxAnswerer::Button("No"),
                    test::BoxAnswerer::File(folder.Path() / "main.org")};
-  frame->Action(kFileOpen)->trigger();
+  frame->Commands().Action(kFileOpen)->trigger();
   EXPECT_EQ(created->rowCount(root), 2);
   EXPECT_FALSE(frame->Modified());
 }
@@ -106,7 +106,7 @@ TEST_F(ModalLoopTest, CommandsThatRefillTheTreesKeepThemWholeWhileTheCatalogAsks
 // then finds the document changed.
 TEST_F(ModalLoopTest, ANameBeingTypedIsTakenBeforeACommandReplacesItsItem) {
   OpenDemo();
-  TreeView* tree = frame->CreatedTree();
+  TreeView* tree = frame->Created();
   const QModelIndex division = tree->model()->index(0, 0, tree->model()->index(0, 0));
   const auto type = [tree, division](const QString& name) {
     tree->setCurrentIndex(division);
@@ -118,11 +118,11 @@ TEST_F(ModalLoopTest, ANameBeingTypedIsTakenBeforeACommandReplacesItsItem) {
   };
   type("Kampfgruppe");
   ExpandGermany();  // the catalog's box takes the focus from the editor: the name is taken
-  EXPECT_EQ(frame->Organization().items.begin()->item->name.View(), "Kampfgruppe");
+  EXPECT_EQ(frame->Editing().Organization().items.begin()->item->name.View(), "Kampfgruppe");
 
   type("Kampfgruppe Nord");
   boxes.answers = {test::BoxAnswerer::Button("No")};
-  frame->Action(kFileNew)->trigger();
+  frame->Commands().Action(kFileNew)->trigger();
   EXPECT_EQ(boxes.shown.mid(1, 1), QStringList({"Do you want to save the current file?"}));
   EXPECT_EQ(tree->model()->rowCount(tree->model()->index(0, 0)), 0);
 }

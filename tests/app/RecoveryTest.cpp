@@ -18,12 +18,13 @@ class RecoveryTest : public test::MainFrameFixture {
 
   // A change to the demo organization, kept at once: the bytes it has now.
   std::string EditAndKeep() {
-    const QAbstractItemModel* model = frame->CreatedTree()->model();
-    frame->CreatedTree()->setCurrentIndex(model->index(1, 0, model->index(0, 0)));
-    frame->Action(kMoveUp)->trigger();
-    frame->Recovery()->WriteNow();
-    frame->Recovery()->WaitForWrite();
-    return WriteOrganization(frame->Organization());
+    const QAbstractItemModel* model = frame->Created()->model();
+    frame->Created()->setCurrentIndex(model->index(1, 0, model->index(0, 0)));
+    frame->Commands().Action(kMoveUp)->trigger();
+    auto* recovery = frame->findChild<RecoveryFile*>();
+    recovery->WriteNow();
+    recovery->WaitForWrite();
+    return WriteOrganization(frame->Editing().Organization());
   }
   // The recovery files under the user's data folder whose names end so.
   std::vector<fs::path> Copies(std::string_view ending = ".recovery") const {
@@ -46,12 +47,12 @@ TEST_F(RecoveryTest, AnEditorThatEndedWithoutAWordHasItsChangesOfferedBack) {
   CrashAndRestart();
   ASSERT_EQ(prompter.Captions(), QStringList({"Recover Unsaved Changes"}));
   EXPECT_TRUE(prompter.asked[0].text.startsWith("Recover the unsaved changes to main.org from "));
-  EXPECT_EQ(WriteOrganization(frame->Organization()), edited);
+  EXPECT_EQ(WriteOrganization(frame->Editing().Organization()), edited);
   EXPECT_EQ(frame->FileName(), PathOf("main.org"));
   EXPECT_EQ(frame->windowTitle(), "Valdren Organization Editor - main.org");
   EXPECT_TRUE(frame->Modified());
 
-  frame->Action(kFileSave)->trigger();
+  frame->Commands().Action(kFileSave)->trigger();
   EXPECT_EQ(folder.Read("main.org"), edited);
   EXPECT_TRUE(Copies().empty());
 }
@@ -83,11 +84,11 @@ TEST_F(RecoveryTest, OnlyACopyLeftInThisFolderIsOfferedAndDiscardRemovesIt) {
 
 TEST_F(RecoveryTest, TheCopyGoesWhenTheChangesAreSavedOrGivenUp) {
   EditAndKeep();
-  frame->Action(kFileSave)->trigger();
+  frame->Commands().Action(kFileSave)->trigger();
   EXPECT_TRUE(Copies().empty());
   EditAndKeep();
   prompter.answers = {MessageAnswer::kNo};
-  frame->Action(kFileNew)->trigger();
+  frame->Commands().Action(kFileNew)->trigger();
   EXPECT_TRUE(Copies().empty());
 }
 
@@ -109,7 +110,7 @@ TEST_F(RecoveryTest, ACopyThatDoesNotReadIsReportedAndKeptAside) {
   std::ifstream keptIn(*kept, std::ios::binary);
   EXPECT_EQ(std::string((std::istreambuf_iterator<char>(keptIn)), std::istreambuf_iterator<char>()),
             bytes);
-  EXPECT_EQ(frame->Organization().items.Size(), 0u);
+  EXPECT_EQ(frame->Editing().Organization().items.Size(), 0u);
 }
 
 }  // namespace

@@ -34,11 +34,11 @@
 #include "ModalInterlude.h"
 #include "UserHome.h"
 #include "app/CreatedItemModel.h"
+#include "app/CreatedTree.h"
 #include "app/FindBar.h"
 #include "app/MainFrame.h"
 #include "app/Prompter.h"
 #include "app/RecoveryFile.h"
-#include "app/TreeView.h"
 #include "oob/OobDatabase.h"
 #include "oob/SubunitGroup.h"
 #include "org/OrgFile.h"
@@ -142,7 +142,9 @@ class Monkey {
   void CrashAndRestart();
   void ExitAndRestart();
 
-  TreeView* AnyTree() { return Chance(50) ? frame_->AvailableTree() : frame_->CreatedTree(); }
+  TreeView* AnyTree() {
+    return Chance(50) ? frame_->Catalog().Tree() : static_cast<TreeView*>(frame_->Created());
+  }
   QModelIndex AnyIndex(const QAbstractItemModel& model);
   void CheckCreatedRows(const QModelIndex& index, const OrgItem* item);
   void CheckUndo(const std::string& now);
@@ -255,8 +257,8 @@ void Monkey::Start() {
   ++done["windows started"];
   testers_.clear();
   frame_ = std::make_unique<MainFrame>(std::string(), folder_, prompter_);
-  frame_->SeedBuilder(static_cast<std::uint32_t>(random()));
-  for (const TreeView* tree : {frame_->AvailableTree(), frame_->CreatedTree()})
+  frame_->Editing().SeedBuilder(static_cast<std::uint32_t>(random()));
+  for (const TreeView* tree : {frame_->Catalog().Tree(), static_cast<TreeView*>(frame_->Created())})
     testers_.push_back(std::make_unique<QAbstractItemModelTester>(
         tree->model(), QAbstractItemModelTester::FailureReportingMode::Fatal));
   frame_->resize(1000, 700);
@@ -365,7 +367,7 @@ void Monkey::SelectAnywhere() {
 // F2 on an item of the organization, a name typed, then Enter, Escape, or nothing: the editor is
 // left open for whatever comes next.
 void Monkey::EditLabel() {
-  TreeView* tree = frame_->CreatedTree();
+  CreatedTree* tree = frame_->Created();
   if (Chance(70)) tree->setCurrentIndex(AnyIndex(*tree->model()));
   tree->setFocus();
   QTest::keyClick(tree, Qt::Key_F2);
@@ -379,7 +381,7 @@ void Monkey::EditLabel() {
 
 void Monkey::ChangeFilter() {
   static constexpr Qt::Key kKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
-  QComboBox* box = Chance(50) ? frame_->MonthBox() : frame_->YearBox();
+  QComboBox* box = Chance(50) ? frame_->Catalog().MonthBox() : frame_->Catalog().YearBox();
   QTest::keyClick(box, kKeys[Pick(std::size(kKeys))]);
 }
 
@@ -416,8 +418,8 @@ void Monkey::CloseStrayWindows() {
 // The editor ends without a word (its copy kept or not) and starts again in the folder.
 void Monkey::CrashAndRestart() {
   if (Chance(50)) {
-    frame_->Recovery()->WriteNow();
-    frame_->Recovery()->WaitForWrite();
+    frame_->findChild<RecoveryFile*>()->WriteNow();
+    frame_->findChild<RecoveryFile*>()->WaitForWrite();
   }
   Start();
 }
@@ -431,10 +433,10 @@ void Monkey::ExitAndRestart() {
 
 void Monkey::Check() {
   ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the hourglass stayed";
-  const auto* model = static_cast<const CreatedItemModel*>(frame_->CreatedTree()->model());
+  const auto* model = static_cast<const CreatedItemModel*>(frame_->Created()->model());
   CheckCreatedRows(model->RootIndex(), nullptr);
 
-  const std::string bytes = WriteOrganization(frame_->Organization());
+  const std::string bytes = WriteOrganization(frame_->Editing().Organization());
   OrgRoot read;
   ASSERT_TRUE(ReadOrganization(read, bytes)) << "the organization does not read back";
   ASSERT_EQ(WriteOrganization(read), bytes) << "the organization reads back otherwise";
@@ -453,9 +455,9 @@ void Monkey::CheckCreatedRows(const QModelIndex& index, const OrgItem* item) {
     ASSERT_EQ(model->rowCount(index), unitLine ? 1 : 0) << item->name.View();
     return;
   }
-  const auto& children = group ? group->children : frame_->Organization().items;
+  const auto& children = group ? group->children : frame_->Editing().Organization().items;
   ASSERT_EQ(model->rowCount(index), static_cast<int>(children.Size()));
-  if (item && !frame_->CreatedTree()->isExpanded(index)) return;
+  if (item && !frame_->Created()->isExpanded(index)) return;
   int row = 0;
   for (const auto& node : children)
     CheckCreatedRows(model->index(row++, 0, index), node.item);
@@ -465,9 +467,9 @@ void Monkey::CheckCreatedRows(const QModelIndex& index, const OrgItem* item) {
 // which is no step; done again, what there is now. Not while a name is being typed: the commands
 // that undo a step take it first, and the stack is driven here without them.
 void Monkey::CheckUndo(const std::string& now) {
-  const TreeView* tree = frame_->CreatedTree();
+  const CreatedTree* tree = frame_->Created();
   if (tree->indexWidget(tree->currentIndex())) return;
-  QUndoStack* stack = frame_->UndoStack();
+  QUndoStack* stack = &frame_->Editing().History();
   if (stack->count() == 0) {
     opened_ = WithoutDate(now);
     return;
@@ -478,10 +480,11 @@ void Monkey::CheckUndo(const std::string& now) {
   undoChecked_ = checked;
   const int index = stack->index();
   stack->setIndex(0);
-  ASSERT_EQ(WithoutDate(WriteOrganization(frame_->Organization())), opened_)
+  ASSERT_EQ(WithoutDate(WriteOrganization(frame_->Editing().Organization())), opened_)
       << "undoing everything does not give the opened organization";
   stack->setIndex(index);
-  ASSERT_EQ(WriteOrganization(frame_->Organization()), now) << "redoing does not give it back";
+  ASSERT_EQ(WriteOrganization(frame_->Editing().Organization()), now)
+      << "redoing does not give it back";
 }
 
 // The demo game folder with two companies whose only platoons left the lists in 1939, so that

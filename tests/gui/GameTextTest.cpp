@@ -1,4 +1,4 @@
-#include "app/GameText.h"
+#include "gui/GameText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,174 @@
+#include "app/CatalogPane.h"
+
+#include <QComboBox>
+
+#include "app/Commands.h"
+#include "app/FindBar.h"
+#include "app/Toolbar.h"
+#include "app/TreeView.h"
+#include "catalog/CatalogTexts.h"
+#include "gui/GameText.h"
+#include "gui/WaitCursor.h"
+
+namespace valdren {
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr int kMonthBoxWidth = 100;
+constexpr int kYearBoxWidth = 60;
+constexpr int kFirstYear = 39;
+constexpr int kLastYear = 45;
+
+}  // namespace
+
+CatalogPane::CatalogPane(Prompter& prompter, const TreeImageList& images, QObject* parent)
+    : QObject(parent), images_(images), boxes_(prompter) {}
+
+CatalogPane::~CatalogPane() = default;
+
+void CatalogPane::CreateFilterBoxes(Toolbar& toolbar) {
+  const auto makeBox = [&toolbar](int id) {
+    auto* box = new QComboBox(&toolbar);
+    box->setObjectName(QString::number(id));
+    box->setStatusTip(Text(CommandTextOf(id).prompt));
+    box->setToolTip(Text(CommandTextOf(id).tooltip));
+    box->setFocusPolicy(Qt::TabFocus);
+    return box;
+  };
+  const CatalogDate start;
+  monthBox_ = makeBox(kMonthFilterId);
+  for (int month = 1; month <= 12; ++month)
+    monthBox_->addItem(Text(MonthName(month)));
+  monthBox_->setMaxVisibleItems(12);
+  monthBox_->setCurrentIndex(start.month - 1);
+  yearBox_ = makeBox(kYearFilterId);
+  for (int year = kFirstYear; year <= kLastYear; ++year)
+    yearBox_->addItem(Text(YearName(year)));
+  yearBox_->setCurrentIndex(start.year - kFirstYear);
+  toolbar.AddWidget(monthBox_, kMonthBoxWidth);
+  toolbar.AddSeparator();
+  toolbar.AddWidget(yearBox_, kYearBoxWidth);
+  for (QComboBox* box : {monthBox_, yearBox_})
+    connect(box, &QComboBox::activated, this, [this, box] { OnFilterChange(box); });
+}
+
+void CatalogPane::CreateTree(QWidget* client) {
+  tree_ = new TreeView(kAvailableTreeId, client);
+  tree_->setAccessibleName(Text(kCatalogRootText));
+}
+
+void CatalogPane::FillCatalog(const OobDatabase& database) {
+  catalog_ = std::make_unique<CatalogModel>(database, boxes_);
+  model_ = std::make_unique<CatalogItemModel>(*catalog_, images_);
+  tree_->setModel(model_.get());
+  tree_->expand(model_->IndexOf(catalog_->Root()));
+  connect(tree_, &QTreeView::expanded, this,
+          [this](const QModelIndex& index) { OnCatalogExpanding(index, true); });
+  connect(tree_, &QTreeView::collapsed, this,
+          [this](const QModelIndex& index) { OnCatalogExpanding(index, false); });
+  connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &CatalogPane::SelectionChanged);
+}
+
+const UnitTemplate* CatalogPane::Selection() const {
+  return catalog_->Template(model_->RowOf(tree_->currentIndex()));
+}
+
+void CatalogPane::OnCatalogExpanding(const QModelIndex& index, bool expanding) {
+  {
+    WaitCursor wait;
+    catalog_->OnCatalogExpanding(model_->RowOf(index), expanding);
+  }
+  AfterCatalogWork();
+}
+
+// A box has closed: picking the month or year it showed changes nothing.
+void CatalogPane::OnFilterChange(QComboBox* box) {
+  {
+    WaitCursor wait;
+    const std::string text = ToGameText(box->currentText());
+    if (box == monthBox_ ? !catalog_->OnMonthFilterChange(text)
+                         : !catalog_->OnYearFilterChange(text))
+      return;
+  }
+  AfterCatalogWork();
+  Q_EMIT DateChosen(catalog_->FilterDate());
+}
+
+void CatalogPane::SetDate(CatalogDate date) {
+  monthBox_->setCurrentIndex(date.month >= 1 && date.month <= 12 ? date.month - 1 : -1);
+  yearBox_->setCurrentIndex(
+      date.year >= kFirstYear && date.year <= kLastYear ? date.year - kFirstYear : -1);
+  {
+    WaitCursor wait;
+    catalog_->SetFilterDate(date);
+  }
+  AfterCatalogWork();
+}
+
+void CatalogPane::AfterCatalogWork() {
+  // A new date lists other templates: the find bar's matches follow.
+  if (findBar_ && findBar_->Date() != catalog_->FilterDate()) findBar_->Search(*catalog_);
+  if (const int skipped = boxes_.TakeSkipped())
+    Q_EMIT Said(skipped == 1 ? tr("1 catalog message skipped")
+                             : tr("%1 catalog messages skipped").arg(skipped));
+}
+
+void CatalogPane::Place(const QRect& rect) {
+  place_ = rect;
+  const int bar = findBar_ ? findBar_->sizeHint().height() : 0;
+  tree_->setGeometry(rect.adjusted(0, 0, 0, -bar));
+  if (findBar_) findBar_->setGeometry(rect.left(), rect.bottom() + 1 - bar, rect.width(), bar);
+}
+
+void CatalogPane::OpenFindBar() {
+  if (!findBar_) {
+    // A closed bar lives on until the event loop deletes it: what it still sends is its own.
+    auto* bar = findBar_ = new FindBar(tree_->parentWidget());
+    connect(bar, &FindBar::TextChanged, this, [this, bar] {
+      bar->Search(*catalog_);
+      bar->Next();
+    });
+    connect(bar, &FindBar::Go, this, &CatalogPane::GoToMatch);
+    connect(bar, &FindBar::Closed, this, &CatalogPane::CloseFindBar);
+    bar->show();
+    Place(place_);
+  }
+  findBar_->Focus();
+}
+
+void CatalogPane::CloseFindBar() {
+  if (!findBar_) return;
+  findBar_->hide();
+  findBar_->deleteLater();
+  findBar_ = nullptr;
+  Place(place_);
+  tree_->setFocus();
+}
+
+void CatalogPane::FindNext() {
+  if (findBar_) findBar_->Next();
+}
+
+void CatalogPane::FindPrevious() {
+  if (findBar_) findBar_->Previous();
+}
+
+// The match's nation and echelon group are expanded (the nation's messages show as on any
+// expansion) and its row selected.
+void CatalogPane::GoToMatch(const CatalogMatch& match) {
+  const CatalogRow row = catalog_->MatchRow(match);
+  AfterCatalogWork();
+  if (row == kNoRow) return;
+  tree_->expand(model_->IndexOf(catalog_->NationRow(match.nation)));
+  tree_->expand(model_->IndexOf(catalog_->EchelonGroupRow(match.nation, match.echelon)));
+  const QModelIndex index = model_->IndexOf(row);
+  tree_->setCurrentIndex(index);
+  tree_->scrollTo(index);
+}
+
+}  // namespace valdren

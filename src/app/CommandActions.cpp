@@ -1,0 +1,201 @@
+#include "app/CommandActions.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUndoStack>
+
+#include "app/Commands.h"
+#include "app/CreatedTree.h"
+#include "app/Images.h"
+#include "app/MainFrame.h"
+#include "app/Toolbar.h"
+#include "app/TreeView.h"
+
+namespace valdren {
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(window) {
+  for (const CommandText& command : CommandTexts()) {
+    if (command.menuText.empty()) continue;
+    QAction* action =
+        NewAction(Text(command.menuText), Text(command.prompt), Text(command.tooltip));
+    action->setData(command.id);
+    action->setObjectName(QString::number(command.id));
+    actions_[command.id] = action;
+  }
+  for (const int id : EditingCommands())
+    Action(id)->setIcon(ToolbarImage(id));
+  for (const int id : {kAddAuto, kAddUser})
+    Action(id)->setIcon(ToolbarImage(id));
+
+  // The platform's usual keys for the file commands; the menu texts stay as they are.
+  const std::pair<int, QKeySequence::StandardKey> keys[] = {{kFileNew, QKeySequence::New},
+                                                            {kFileOpen, QKeySequence::Open},
+                                                            {kFileSave, QKeySequence::Save},
+                                                            {kFileSaveAs, QKeySequence::SaveAs},
+                                                            {kFileExit, QKeySequence::Quit}};
+  for (const auto& [id, key] : keys)
+    Action(id)->setShortcuts(key);
+
+  undo_ = NewAction(tr("&Undo"), QString(), QString());
+  redo_ = NewAction(tr("&Redo"), QString(), QString());
+  undo_->setShortcuts(QKeySequence::Undo);
+  redo_->setShortcuts(QKeySequence::Redo);
+  strength_ = NewAction(tr("&Strength of Selection..."),
+                        tr("Show the strength of the selected unit or organization"),
+                        tr("Strength of Selection"));
+  find_ = NewAction(tr("&Find in Catalog..."), tr("Find a template in the catalog by its name"),
+                    tr("Find in Catalog"));
+  find_->setShortcuts(QKeySequence::Find);
+
+  // Keys without a menu item: F1 anywhere (the help's menu item names it in its text), and F3
+  // and Shift+F3 through the find bar's matches.
+  helpKey_ = new QAction(this);
+  helpKey_->setObjectName(QStringLiteral("ProgramAccel"));
+  helpKey_->setShortcut(Qt::Key_F1);
+  helpKey_->setShortcutContext(Qt::ApplicationShortcut);
+  findNext_ = new QAction(this);
+  findPrevious_ = new QAction(this);
+  findNext_->setShortcuts(QKeySequence::FindNext);
+  findPrevious_->setShortcuts(QKeySequence::FindPrevious);
+  window_.addActions({helpKey_, findNext_, findPrevious_});
+}
+
+QAction* CommandActions::NewAction(const QString& text, const QString& prompt,
+                                   const QString& tooltip) {
+  auto* action = new QAction(text, this);
+  action->setStatusTip(prompt);
+  action->setToolTip(tooltip);
+  return action;
+}
+
+QAction* CommandActions::Action(int id) const {
+  const auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void CommandActions::ConnectTo(MainFrame& window) {
+  const std::pair<int, void (MainFrame::*)()> handlers[] = {
+      {kFileNew, &MainFrame::OnFileNew},
+      {kFileOpen, &MainFrame::OnFileOpen},
+      {kFileAppend, &MainFrame::OnFileAppend},
+      {kFileSave, &MainFrame::OnFileSave},
+      {kFileSaveAs, &MainFrame::OnFileSaveAs},
+      {kFileExit, &MainFrame::OnFileExit},
+      {kAddAuto, &MainFrame::OnAddAuto},
+      {kAddUser, &MainFrame::OnAddUser},
+      {kRename, &MainFrame::OnRename},
+      {kChangeMorale, &MainFrame::OnChangeMorale},
+      {kChangeCommand, &MainFrame::OnChangeCommand},
+      {kDelete, &MainFrame::OnDelete},
+      {kRaise, &MainFrame::OnRaise},
+      {kLower, &MainFrame::OnLower}};
+  const auto run = [&window](QAction* action, std::function<void()> handler) {
+    connect(action, &QAction::triggered, &window, [&window, handler] {
+      window.Created()->CommitEdit();
+      handler();
+    });
+  };
+  for (const auto& [id, handler] : handlers)
+    run(Action(id), [&window, handler] { (window.*handler)(); });
+  for (const int id : {kMoveUp, kMoveDown, kMoveToTop, kMoveToBottom})
+    run(Action(id), [&window, id] { window.OnMove(id); });
+  OrgEditing& editing = window.Editing();
+  run(undo_, [&editing] { editing.Undo(); });
+  run(redo_, [&editing] { editing.Redo(); });
+  FollowHistory(editing.History());
+  AddDeleteKey(*window.Created());
+  run(strength_, [&window] { window.OnStrength(); });
+  for (QAction* help : {Action(kHelpContents), helpKey_})
+    connect(help, &QAction::triggered, window.Help(), &HelpWindow::ShowContents);
+  connect(Action(kAbout), &QAction::triggered, window.Help(), &HelpWindow::ShowAbout);
+  // The catalog's selection decides only the add commands, and costs no strength.
+  CatalogPane& catalog = window.Catalog();
+  connect(&catalog, &CatalogPane::SelectionChanged, this,
+          [this, &catalog] { EnableAdd(catalog.Selection() != nullptr); });
+  connect(find_, &QAction::triggered, &catalog, &CatalogPane::OpenFindBar);
+  connect(findNext_, &QAction::triggered, &catalog, &CatalogPane::FindNext);
+  connect(findPrevious_, &QAction::triggered, &catalog, &CatalogPane::FindPrevious);
+}
+
+void CommandActions::AddButtons(Toolbar& toolbar) const {
+  toolbar.AddButton(Action(kAddAuto));
+  toolbar.AddButton(Action(kAddUser));
+  toolbar.AddSeparator();
+  for (const int id : EditingCommands())
+    toolbar.AddButton(Action(id));
+  toolbar.AddSeparator();
+}
+
+void CommandActions::CreateMenus(TreeView& catalog, TreeView& created) {
+  QMenuBar* bar = window_.menuBar();
+  bar->setObjectName(QStringLiteral("FileMenu"));
+  for (const MenuLayout& layout : MenuBarLayout()) {
+    // Styles that can right-align the Help menu do so after a separator.
+    if (layout.id == MenuId::kHelp) bar->addSeparator();
+    QMenu* menu = bar->addMenu(Text(layout.title));
+    if (layout.id == MenuId::kEdit) editMenu_ = menu;
+    for (const int id : layout.items) {
+      if (id == 0)
+        menu->addSeparator();
+      else
+        menu->addAction(Action(id));
+    }
+  }
+  editMenu_->addSeparator();
+  editMenu_->addActions({undo_, redo_, strength_, find_});
+  catalog.SetPopupMenu(PopupMenu(2, std::array{int{kAddAuto}, int{kAddUser}}));
+  created.SetPopupMenu(PopupMenu(3, EditingCommands()));
+}
+
+QMenu* CommandActions::PopupMenu(int id, std::span<const int> commands) {
+  auto* menu = new QMenu(&window_);
+  menu->setObjectName(QString::number(id));
+  for (const int command : commands)
+    menu->addAction(Action(command));
+  return menu;
+}
+
+void CommandActions::AddDeleteKey(QWidget& tree) const {
+  auto* key = new QAction(&tree);
+  key->setShortcut(QKeySequence::Delete);
+  key->setShortcutContext(Qt::WidgetShortcut);
+  tree.addAction(key);
+  connect(key, &QAction::triggered, Action(kDelete), &QAction::trigger);
+}
+
+void CommandActions::FollowHistory(QUndoStack& history) {
+  undo_->setEnabled(false);
+  redo_->setEnabled(false);
+  connect(&history, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
+  connect(&history, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
+  const auto prompt = [](QAction* action, const QString& verb) {
+    return [action, verb](const QString& text) {
+      action->setStatusTip(text.isEmpty() ? QString() : verb + QLatin1Char(' ') + text);
+      action->setToolTip(action->statusTip());
+    };
+  };
+  connect(&history, &QUndoStack::undoTextChanged, undo_, prompt(undo_, tr("Undo")));
+  connect(&history, &QUndoStack::redoTextChanged, redo_, prompt(redo_, tr("Redo")));
+}
+
+void CommandActions::EnableAdd(bool hasTemplate) {
+  Action(kAddAuto)->setEnabled(hasTemplate);
+  Action(kAddUser)->setEnabled(hasTemplate);
+}
+
+void CommandActions::EnableEditing(bool hasCreated) {
+  for (const int id : EditingCommands())
+    Action(id)->setEnabled(hasCreated);
+}
+
+}  // namespace valdren
