@@ -84,31 +84,9 @@ void Type(QWidget* widget, const QString& text) {
   }
 }
 
-class Monkey;
-
-// Every question answered at random, after what a real box's modal loop runs.
-class RandomPrompter : public Prompter {
- public:
-  explicit RandomPrompter(Monkey& monkey) : monkey_(monkey) {}
-
-  MessageAnswer Message(const QString&, const QString&, MessageIcon,
-                        MessageButtons buttons) override;
-  bool MessageWithCheckBox(const QString&, const QString&, const QString&) override;
-  void About(const QString&, const QString&) override { Interlude(); }
-  std::optional<fs::path> OpenFile(const FileDialogSettings&) override;
-  std::optional<fs::path> SaveFile(const FileDialogSettings&) override;
-  std::optional<int> AskMorale(int) override;
-  std::optional<int> AskCommandRating(int) override;
-  int AskChoice(const OrgTemplate&, const SubunitGroup& group) override;
-  std::string AskDescription(std::string_view) override;
-  bool AskRecovery(const QString&, const QString&) override;
-
- private:
-  void Interlude();
-  Monkey& monkey_;
-};
-
-class Monkey {
+// The random user: it does the steps and, as the window's prompter, answers every question at
+// random after what a real box's modal loop runs.
+class Monkey : public Prompter {
  public:
   Monkey(std::uint32_t seed, const fs::path& folder) : random(seed), folder_(folder) {
     QApplication::setDoubleClickInterval(0);  // a click on the selected name edits at once
@@ -118,17 +96,60 @@ class Monkey {
   // A number in [0, n).
   int Pick(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
   bool Chance(int percent) { return Pick(100) < percent; }
-  std::optional<fs::path> AnyFile();
-  // Text as users type it: the game's Windows-1252 letters, others it lacks, parentheses.
-  QString AnyText();
-
   void Step(char* name, std::size_t size);
   void Check();
+
+  MessageAnswer Message(const QString&, const QString&, MessageIcon,
+                        MessageButtons buttons) override {
+    Interlude();
+    constexpr MessageAnswer kAnswers[] = {MessageAnswer::kYes, MessageAnswer::kNo,
+                                          MessageAnswer::kCancel};
+    switch (buttons) {
+      case MessageButtons::kOk:
+        return MessageAnswer::kOk;
+      case MessageButtons::kOkCancel:
+        return Chance(50) ? MessageAnswer::kOk : MessageAnswer::kCancel;
+      default:
+        return kAnswers[Pick(buttons == MessageButtons::kYesNo ? 2 : 3)];
+    }
+  }
+  bool MessageWithCheckBox(const QString&, const QString&, const QString&) override {
+    return Interlude(), Chance(30);
+  }
+  void About(const QString&, const QString&) override { Interlude(); }
+  std::optional<fs::path> OpenFile(const FileDialogSettings&) override { return AnyFile(); }
+  std::optional<fs::path> SaveFile(const FileDialogSettings&) override { return AnyFile(); }
+  std::optional<int> AskMorale(int) override { return AnyRating(10); }
+  std::optional<int> AskCommandRating(int) override { return AnyRating(5); }
+  int AskChoice(const OrgTemplate&, const SubunitGroup& group) override {
+    return Interlude(), Pick(static_cast<int>(group.choices.size()) + 1) - 1;
+  }
+  std::string AskDescription(std::string_view) override {
+    Interlude();
+    std::string text;
+    for (int length = Pick(12); length > 0; --length)
+      text += static_cast<char>(Chance(80) ? 'A' + Pick(26) : 0xA0 + Pick(96));
+    return text;
+  }
+  bool AskRecovery(const QString&, const QString&) override { return Interlude(), Chance(70); }
 
   std::mt19937 random;
   std::map<std::string, int> done;  // steps of each kind, questions answered, restarts
 
  private:
+  void Interlude() {
+    ++done["questions answered"];
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a question under the hourglass";
+    test::RunModalInterlude();
+  }
+  std::optional<fs::path> AnyFile();
+  std::optional<int> AnyRating(int highest) {
+    Interlude();
+    return Chance(25) ? std::nullopt : std::optional(Pick(highest) + 1);
+  }
+  // Text as users type it: the game's Windows-1252 letters, others it lacks, parentheses.
+  QString AnyText();
+
   void Start();
   void TriggerAnyAction();
   void KeyInTree();
@@ -150,84 +171,16 @@ class Monkey {
   void CheckUndo(const std::string& now);
 
   fs::path folder_;
-  RandomPrompter prompter_{*this};
   std::unique_ptr<MainFrame> frame_;
   std::vector<std::unique_ptr<QAbstractItemModelTester>> testers_;
   std::string opened_;  // the organization as the last file command left it
   std::tuple<int, int, std::string> undoChecked_;
 };
 
-void RandomPrompter::Interlude() {
-  ++monkey_.done["questions answered"];
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a question under the hourglass";
-  test::RunModalInterlude();
-}
-
-MessageAnswer RandomPrompter::Message(const QString&, const QString&, MessageIcon,
-                                      MessageButtons buttons) {
-  Interlude();
-  static constexpr MessageAnswer kYesNoCancel[] = {MessageAnswer::kYes, MessageAnswer::kNo,
-                                                   MessageAnswer::kCancel};
-  switch (buttons) {
-    case MessageButtons::kOk:
-      return MessageAnswer::kOk;
-    case MessageButtons::kOkCancel:
-      return monkey_.Chance(50) ? MessageAnswer::kOk : MessageAnswer::kCancel;
-    case MessageButtons::kYesNo:
-      return kYesNoCancel[monkey_.Pick(2)];
-    case MessageButtons::kYesNoCancel:
-      return kYesNoCancel[monkey_.Pick(3)];
-  }
-  return MessageAnswer::kCancel;
-}
-
-bool RandomPrompter::MessageWithCheckBox(const QString&, const QString&, const QString&) {
-  Interlude();
-  return monkey_.Chance(30);
-}
-
-std::optional<fs::path> RandomPrompter::OpenFile(const FileDialogSettings&) {
-  Interlude();
-  return monkey_.AnyFile();
-}
-
-std::optional<fs::path> RandomPrompter::SaveFile(const FileDialogSettings&) {
-  Interlude();
-  return monkey_.AnyFile();
-}
-
-std::optional<int> RandomPrompter::AskMorale(int) {
-  Interlude();
-  return monkey_.Chance(25) ? std::nullopt : std::optional(monkey_.Pick(10) + 1);
-}
-
-std::optional<int> RandomPrompter::AskCommandRating(int) {
-  Interlude();
-  return monkey_.Chance(25) ? std::nullopt : std::optional(monkey_.Pick(5) + 1);
-}
-
-int RandomPrompter::AskChoice(const OrgTemplate&, const SubunitGroup& group) {
-  Interlude();
-  return monkey_.Pick(static_cast<int>(group.choices.size()) + 1) - 1;
-}
-
-std::string RandomPrompter::AskDescription(std::string_view) {
-  Interlude();
-  std::string text;
-  for (int length = monkey_.Pick(12); length > 0; --length)
-    text +=
-        static_cast<char>(monkey_.Chance(80) ? 'A' + monkey_.Pick(26) : 0xA0 + monkey_.Pick(96));
-  return text;
-}
-
-bool RandomPrompter::AskRecovery(const QString&, const QString&) {
-  Interlude();
-  return monkey_.Chance(70);
-}
-
 // The files a dialog may choose: the demo's, one read in part, one of another version, one that
 // is no organization, a new name, a folder; or nothing.
 std::optional<fs::path> Monkey::AnyFile() {
+  Interlude();
   static const char* const kNames[] = {"main.org", "copy.org", "partial.org", "other.org",
                                        "text.org", "new.org",  "folder.org",  "gone.org"};
   if (Chance(15)) return std::nullopt;
@@ -235,28 +188,22 @@ std::optional<fs::path> Monkey::AnyFile() {
 }
 
 QString Monkey::AnyText() {
-  static const char16_t* const kPieces[] = {u"Kampfgruppe",
-                                            u" Nord",
-                                            u"S\u00fcd",
-                                            u"\u00c6r\u00f8",
-                                            u"\u20ac",
-                                            u"\u0152uvre",
-                                            u"\u0414\u0438\u0432\u0438\u0437\u0438\u044f",
-                                            u"\u5e2b\u56e3",
-                                            u"(Reserve)",
-                                            u" ",
-                                            u"7.",
-                                            u"\u00e9\u00df"};
+  static const QStringList kPieces =
+      QString::fromUtf16(
+          u"Kampfgruppe| "
+          u"Nord|S\u00fcd|\u00c6r\u00f8|\u20ac|\u0152uvre|\u0414\u0438\u0432\u0438\u0437"
+          u"\u0438\u044f|\u5e2b\u56e3|(Reserve)| |7.|\u00e9\u00df")
+          .split(QLatin1Char('|'));
   QString text;
   for (int count = Pick(4); count > 0; --count)
-    text += QString::fromUtf16(kPieces[Pick(std::size(kPieces))]);
+    text += kPieces[Pick(kPieces.size())];
   return text;
 }
 
 void Monkey::Start() {
   ++done["windows started"];
   testers_.clear();
-  frame_ = std::make_unique<MainFrame>(std::string(), folder_, prompter_);
+  frame_ = std::make_unique<MainFrame>(std::string(), folder_, *this);
   frame_->Editing().SeedBuilder(static_cast<std::uint32_t>(random()));
   for (const TreeView* tree : {frame_->Catalog().Tree(), static_cast<TreeView*>(frame_->Created())})
     testers_.push_back(std::make_unique<QAbstractItemModelTester>(
