@@ -45,11 +45,14 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
                                                             {kFileExit, QKeySequence::Quit}};
   for (const auto& [id, key] : keys)
     Action(id)->setShortcuts(key);
+  // Keys users of other editors press, where the platform's own differ or are missing.
+  AddKey(*Action(kFileSaveAs), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 
   undo_ = NewAction(tr("&Undo"), QString(), QString());
   redo_ = NewAction(tr("&Redo"), QString(), QString());
   undo_->setShortcuts(QKeySequence::Undo);
   redo_->setShortcuts(QKeySequence::Redo);
+  AddKey(*redo_, QKeySequence(Qt::CTRL | Qt::Key_Y));
   strength_ = NewAction(tr("&Strength of Selection..."),
                         tr("Show the strength of the selected unit or organization"),
                         tr("Strength of Selection"));
@@ -68,6 +71,11 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
   findNext_->setShortcuts(QKeySequence::FindNext);
   findPrevious_->setShortcuts(QKeySequence::FindPrevious);
   window_.addActions({helpKey_, findNext_, findPrevious_});
+}
+
+void CommandActions::AddKey(QAction& action, const QKeySequence& key) {
+  QList<QKeySequence> keys = action.shortcuts();
+  if (!keys.contains(key)) action.setShortcuts(keys << key);
 }
 
 QAction* CommandActions::NewAction(const QString& text, const QString& prompt,
@@ -113,7 +121,7 @@ void CommandActions::ConnectTo(MainFrame& window) {
   run(undo_, [&editing] { editing.Undo(); });
   run(redo_, [&editing] { editing.Redo(); });
   FollowHistory(editing.History());
-  AddDeleteKey(*window.Created());
+  AddTreeKeys(*window.Created());
   run(strength_, [&window] { window.OnStrength(); });
   for (QAction* help : {Action(kHelpContents), helpKey_})
     connect(help, &QAction::triggered, window.Help(), &HelpWindow::ShowContents);
@@ -165,12 +173,15 @@ QMenu* CommandActions::PopupMenu(int id, std::span<const int> commands) {
   return menu;
 }
 
-void CommandActions::AddDeleteKey(QWidget& tree) const {
-  auto* key = new QAction(&tree);
-  key->setShortcut(QKeySequence::Delete);
-  key->setShortcutContext(Qt::WidgetShortcut);
-  tree.addAction(key);
-  connect(key, &QAction::triggered, Action(kDelete), &QAction::trigger);
+// F2 renames and Delete deletes in the tree while it has the focus; the menu shows the keys.
+void CommandActions::AddTreeKeys(QWidget& tree) const {
+  const std::pair<int, QKeySequence> keys[] = {{kRename, Qt::Key_F2},
+                                               {kDelete, QKeySequence::Delete}};
+  for (const auto& [id, key] : keys) {
+    Action(id)->setShortcut(key);
+    Action(id)->setShortcutContext(Qt::WidgetShortcut);
+    tree.addAction(Action(id));
+  }
 }
 
 void CommandActions::FollowHistory(QUndoStack& history) {

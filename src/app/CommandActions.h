@@ -6,6 +6,7 @@
 #include <span>
 
 class QAction;
+class QKeySequence;
 class QMainWindow;
 class QMenu;
 class QUndoStack;
@@ -58,8 +59,8 @@ class CommandActions : public QObject {
  private:
   QAction* NewAction(const QString& text, const QString& prompt, const QString& tooltip);
   QMenu* PopupMenu(int id, std::span<const int> commands);
-  // The Delete key deletes in the tree while it has the focus.
-  void AddDeleteKey(QWidget& tree) const;
+  void AddTreeKeys(QWidget& tree) const;
+  static void AddKey(QAction& action, const QKeySequence& key);
   // Undo and Redo are enabled while there is a step to undo or redo, and their prompts name it.
   void FollowHistory(QUndoStack& history);
 

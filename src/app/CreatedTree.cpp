@@ -7,7 +7,7 @@ namespace valdren {
 
 CreatedTree::CreatedTree(QWidget* parent) : TreeView(kCreatedTreeId, parent) {
   setAccessibleName(tr("Created Units and Organizations"));
-  setEditTriggers(SelectedClicked | EditKeyPressed);
+  setEditTriggers(SelectedClicked);
 }
 
 // An item the model puts in place (a move, a deletion undone) is selected.

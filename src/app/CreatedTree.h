@@ -8,7 +8,7 @@ class CreatedItemModel;
 class OrgItem;
 
 // The tree "Created Units and Organizations" over the organization's model. As in other tree
-// editors, F2 or a click on the selected name renames; the window adds Delete.
+// editors, a click on the selected name renames; the window adds F2 and Delete.
 class CreatedTree : public TreeView {
   Q_OBJECT
 

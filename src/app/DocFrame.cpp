@@ -1,16 +1,26 @@
 #include "app/DocFrame.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
 
 #include "app/Prompter.h"
 #include "gui/PathText.h"
 
 namespace valdren {
 
-DocFrame::DocFrame(Prompter& prompter) : prompter_(prompter) {}
+// Beyond the title, which stays as it is, a field of the status bar says while there are changes
+// not saved.
+DocFrame::DocFrame(Prompter& prompter)
+    : prompter_(prompter), modifiedField_(new QLabel(tr("Modified"), this)) {
+  modifiedField_->setObjectName(QStringLiteral("ModifiedField"));
+  modifiedField_->hide();
+  statusBar()->addPermanentWidget(modifiedField_);
+}
 
 void DocFrame::SetModified(bool modified) {
   modified_ = modified;
+  modifiedField_->setVisible(modified);
   if (modified)
     Q_EMIT DocumentChanged();
   else

@@ -5,6 +5,8 @@
 
 #include "org/OrgFile.h"
 
+class QLabel;
+
 namespace valdren {
 
 class Prompter;
@@ -65,6 +67,7 @@ class DocFrame : public QMainWindow {
   void FileError(OrgFileStatus status, const QString& caption);
 
   bool modified_ = false;
+  QLabel* modifiedField_;
   std::filesystem::path fileName_;
   std::filesystem::path readInPart_;
 };

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -47,6 +48,9 @@ HelpWindow::HelpWindow(Prompter& prompter)
   setWindowIcon(ProgramIcon());
   // Left open, it does not keep the program running once the main window has closed.
   setAttribute(Qt::WA_QuitOnClose, false);
+  for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close),
+                                  QKeySequence(Qt::CTRL | Qt::Key_W)})
+    connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
   resize(720, 560);
 
   auto* contents = new QPushButton(tr("&Contents"), this);

@@ -108,14 +108,14 @@ std::optional<std::filesystem::path> QtPrompter::RunFileDialog(const FileDialogS
 }
 
 std::optional<int> QtPrompter::AskMorale(int value) {
-  MoraleDialog dialog(owner_);
+  MoraleDialog dialog(owner_, showHelp_);
   dialog.SetValue(value);
   if (RunDialog(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Value();
 }
 
 std::optional<int> QtPrompter::AskCommandRating(int value) {
-  CommandDialog dialog(owner_);
+  CommandDialog dialog(owner_, showHelp_);
   dialog.SetValue(value);
   if (RunDialog(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Value();

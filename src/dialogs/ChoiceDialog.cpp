@@ -20,7 +20,8 @@ ChoiceDialog::ChoiceDialog(QWidget* owner, std::function<void(const QString&)> s
   connect(AddButton(*this, 1, QStringLiteral("OK"), {27, 121, 50, 14}, true), &QPushButton::clicked,
           this, &QDialog::accept);
   connect(AddButton(*this, 9, QStringLiteral("Help"), {108, 121, 50, 14}), &QPushButton::clicked,
-          this, [this, showHelp = std::move(showHelp)] { showHelp(windowTitle()); });
+          this, [this, showHelp] { showHelp(windowTitle()); });
+  AddHelpKey(*this, std::move(showHelp));
   ownerText_ = AddStatic(*this, 101, QString(), {7, 7, 172, 8});
   groupText_ = AddStatic(*this, 102, QString(), {7, 21, 172, 8});
   list_ = new QListWidget(this);

@@ -22,6 +22,7 @@ RatingLayout Layout() {
 
 }  // namespace
 
-CommandDialog::CommandDialog(QWidget* owner) : RatingDialog(owner, Layout()) {}
+CommandDialog::CommandDialog(QWidget* owner, ShowHelp showHelp)
+    : RatingDialog(owner, Layout(), std::move(showHelp)) {}
 
 }  // namespace valdren

@@ -8,7 +8,7 @@ namespace valdren {
 // SetValue(0), a leader without a rating yet, shows "1" too.
 class CommandDialog : public RatingDialog {
  public:
-  explicit CommandDialog(QWidget* owner);
+  explicit CommandDialog(QWidget* owner, ShowHelp showHelp = {});
 };
 
 }  // namespace valdren

@@ -21,7 +21,8 @@ DescDialog::DescDialog(QWidget* owner, std::function<void(const QString&)> showH
   connect(AddButton(*this, 1, QStringLiteral("OK"), {37, 45, 50, 14}, true), &QPushButton::clicked,
           this, &QDialog::accept);
   connect(AddButton(*this, 9, QStringLiteral("Help"), {97, 45, 50, 14}), &QPushButton::clicked,
-          this, [this, showHelp = std::move(showHelp)] { showHelp(windowTitle()); });
+          this, [this, showHelp] { showHelp(windowTitle()); });
+  AddHelpKey(*this, std::move(showHelp));
   prompt_ = AddStatic(*this, 101, QString(), {7, 7, 172, 8});
   SetSubject({});
 }

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace valdren {
 
@@ -35,6 +36,14 @@ QLabel* AddStatic(QDialog& dialog, int id, const QString& text, const DialogRect
   if (id != 0) label->setObjectName(QString::number(id));
   PlaceControl(dialog, *label, rect);
   return label;
+}
+
+void AddHelpKey(QDialog& dialog, ShowHelp showHelp) {
+  auto* key = new QShortcut(Qt::Key_F1, &dialog);
+  QObject::connect(key, &QShortcut::activated, &dialog,
+                   [&dialog, showHelp = std::move(showHelp)] {
+                     if (showHelp) showHelp(dialog.windowTitle());
+                   });
 }
 
 }  // namespace valdren

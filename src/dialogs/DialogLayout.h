@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QDialog;
 class QFontMetrics;
@@ -35,5 +36,10 @@ QPushButton* AddButton(QDialog& dialog, int id, const QString& text, const Dialo
                        bool isDefault = false);
 // A static text; an id of 0 leaves it without one (the texts that never change).
 QLabel* AddStatic(QDialog& dialog, int id, const QString& text, const DialogRect& rect);
+
+// What a dialog's help opens: the help page whose title is the keyword, the dialog's caption.
+using ShowHelp = std::function<void(const QString& keyword)>;
+// F1 in the dialog opens its help page, as a Help button does where the dialog has one.
+void AddHelpKey(QDialog& dialog, ShowHelp showHelp);
 
 }  // namespace valdren

@@ -23,6 +23,7 @@ RatingLayout Layout() {
 
 }  // namespace
 
-MoraleDialog::MoraleDialog(QWidget* owner) : RatingDialog(owner, Layout()) {}
+MoraleDialog::MoraleDialog(QWidget* owner, ShowHelp showHelp)
+    : RatingDialog(owner, Layout(), std::move(showHelp)) {}
 
 }  // namespace valdren

@@ -8,7 +8,7 @@ namespace valdren {
 // morale; until then "1" is checked.
 class MoraleDialog : public RatingDialog {
  public:
-  explicit MoraleDialog(QWidget* owner);
+  explicit MoraleDialog(QWidget* owner, ShowHelp showHelp = {});
 };
 
 }  // namespace valdren

@@ -14,7 +14,7 @@ constexpr int kButtonHeight = 10;
 
 }  // namespace
 
-RatingDialog::RatingDialog(QWidget* owner, const RatingLayout& layout)
+RatingDialog::RatingDialog(QWidget* owner, const RatingLayout& layout, ShowHelp showHelp)
     : QDialog(owner),
       group_(new QButtonGroup(this)),
       highest_(static_cast<int>(layout.places.size())) {
@@ -28,6 +28,7 @@ RatingDialog::RatingDialog(QWidget* owner, const RatingLayout& layout)
           &QDialog::reject);
   AddStatic(*this, 0, layout.prompt, layout.promptRect);
   AddRow(layout);
+  AddHelpKey(*this, std::move(showHelp));
   SetValue(1);
 }
 

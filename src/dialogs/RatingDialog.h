@@ -47,7 +47,7 @@ class RatingDialog : public QDialog {
   void done(int result) override;
 
  protected:
-  RatingDialog(QWidget* owner, const RatingLayout& layout);
+  RatingDialog(QWidget* owner, const RatingLayout& layout, ShowHelp showHelp);
 
  private:
   void AddRow(const RatingLayout& layout);

@@ -305,5 +305,38 @@ TEST_F(WindowTest, HelpOpensAtItsContentsOrAKeywordAndAboutNamesTheVersion) {
   EXPECT_TRUE(prompter.asked[0].text.contains(VALDREN_VERSION));
 }
 
+// The keys the help and the README promise, and the Modified field while there are changes.
+TEST_F(WindowTest, KeysWorkAsDocumented) {
+  OpenDemoOrganization();
+  const auto key = [this](QWidget* widget, QKeySequence sequence) {
+    QApplication::setActiveWindow(frame.get());
+    widget->setFocus();
+    QTest::keySequence(widget, sequence);
+  };
+  EXPECT_EQ(Action(kRename)->shortcut(), QKeySequence(Qt::Key_F2));
+  EXPECT_EQ(Action(kDelete)->shortcut(), QKeySequence(QKeySequence::Delete));
+  const auto* modified = frame->findChild<QLabel*>("ModifiedField");
+  EXPECT_FALSE(modified->isVisible());
+
+  frame->Created()->setCurrentIndex(Created({1}));
+  prompter.answers = {MessageAnswer::kOk};
+  key(frame->Created(), QKeySequence::Delete);
+  EXPECT_EQ(Names(Created({})), QStringList({"16. Panzer-Division"}));
+  EXPECT_TRUE(modified->isVisible());
+  key(frame->Created(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  key(frame->Created(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+  EXPECT_EQ(Names(Created({})), QStringList({"16. Panzer-Division"}));
+  key(frame->Created(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  EXPECT_EQ(prompter.Captions().last(), "Save");
+  frame->Created()->setCurrentIndex(Created({0}));
+  key(frame->Created(), Qt::Key_F2);
+  EXPECT_NE(frame->Created()->indexWidget(Created({0})), nullptr);  // the name is being edited
+
+  frame->Help()->ShowContents();
+  QApplication::setActiveWindow(frame->Help());
+  QTest::keyClick(frame->Help(), Qt::Key_Escape);
+  EXPECT_FALSE(frame->Help()->isVisible());
+}
+
 }  // namespace
 }  // namespace valdren

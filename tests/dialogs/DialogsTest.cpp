@@ -175,24 +175,6 @@ TEST_F(DialogsTest, RatingIsReadBackHoweverTheDialogCloses) {
 
 // --- The description dialog.
 
-TEST_F(DialogsTest, DescriptionPromptNamesTheSubject) {
-  const struct {
-    std::string subject;
-    QString prompt;
-  } cases[] = {
-      {"", "Enter description for: "},
-      {"Infantry Regiment", "Enter description for: Infantry Regiment"},
-      {"Gr\xFC"
-       "n",
-       QString::fromUtf8("Enter description for: Grün")},
-  };
-  for (const auto& c : cases) {
-    DescDialog dialog(&owner, {});
-    dialog.SetSubject(c.subject);
-    EXPECT_EQ(Find<QLabel>(dialog, 101)->text(), c.prompt);
-  }
-}
-
 struct TypedCase {
   QString typed;
   Close how;
@@ -320,37 +302,28 @@ TEST_F(ChoiceDialogTest, DoubleClickOnAnEntryIsOkWithIt) {
   EXPECT_EQ(dialog.Selection(), 2);
 }
 
-TEST_F(ChoiceDialogTest, PickIsKeptWhenTheDialogIsDismissed) {
-  for (const Close how : {Close::kEscape, Close::kCloseBox}) {
-    ChoiceDialog dialog(&owner, {});
-    dialog.SetChoice(owner_, Group({30, 30}));
-    const int result = RunWhile(dialog, [&] {
-      auto* list = Find<QListWidget>(dialog, 103);
-      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                        list->visualItemRect(list->item(1)).center());
-      CloseBy(dialog, how);
-    });
-    EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(dialog.Selection(), 1);
-  }
-}
-
 // --- Help.
 
+// The Help button, where there is one, and F1 in every dialog ask for the dialog's page and leave
+// the dialog open.
 TEST_F(ChoiceDialogTest, HelpAsksForTheCaptionAndLeavesTheDialogOpen) {
   DescDialog desc(&owner, RecordHelp());
   ChoiceDialog choice(&owner, RecordHelp());
+  MoraleDialog morale(&owner, RecordHelp());
+  CommandDialog command(&owner, RecordHelp());
   choice.SetChoice(owner_, Group({100}));
-  for (QDialog* dialog : {static_cast<QDialog*>(&desc), static_cast<QDialog*>(&choice)}) {
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&desc, &choice, &morale, &command}) {
     bool openAfterHelp = false;
     RunWhile(*dialog, [&] {
-      QTest::mouseClick(Find<QPushButton>(*dialog, 9), Qt::LeftButton);
+      if (auto* help = dialog->findChild<QPushButton*>("9")) QTest::mouseClick(help, Qt::LeftButton);
+      QTest::keyClick(dialog, Qt::Key_F1);
       openAfterHelp = dialog->isVisible();
       dialog->accept();
     });
     EXPECT_TRUE(openAfterHelp) << dialog->objectName().toStdString();
   }
-  EXPECT_EQ(helpAsked, QStringList({"Description Dialog", "Choice Dialog"}));
+  EXPECT_EQ(helpAsked, QStringList({"Description Dialog", "Description Dialog", "Choice Dialog",
+                                    "Choice Dialog", "Morale Dialog", "Command Dialog"}));
 }
 
 }  // namespace
