@@ -1,6 +1,7 @@
 #include "app/CatalogPane.h"
 
 #include <QComboBox>
+#include <QEvent>
 
 #include "app/Commands.h"
 #include "app/FindBar.h"
@@ -52,8 +53,10 @@ void CatalogPane::CreateFilterBoxes(Toolbar& toolbar) {
   toolbar.AddWidget(monthBox_, kMonthBoxWidth);
   toolbar.AddSeparator();
   toolbar.AddWidget(yearBox_, kYearBoxWidth);
-  for (QComboBox* box : {monthBox_, yearBox_})
+  for (QComboBox* box : {monthBox_, yearBox_}) {
     connect(box, &QComboBox::activated, this, [this, box] { OnFilterChange(box); });
+    box->installEventFilter(this);
+  }
 }
 
 void CatalogPane::CreateTree(QWidget* client) {
@@ -72,6 +75,12 @@ void CatalogPane::FillCatalog(const OobDatabase& database) {
           [this](const QModelIndex& index) { OnCatalogExpanding(index, false); });
   connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &CatalogPane::SelectionChanged);
+}
+
+// The wheel turned over a closed box the user is not working in scrolls past it: the date, which
+// is saved with the organization, changes only when the user means it to.
+bool CatalogPane::eventFilter(QObject* watched, QEvent* event) {
+  return event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus();
 }
 
 const UnitTemplate* CatalogPane::Selection() const {

@@ -67,6 +67,9 @@ class CatalogPane : public QObject {
   // A word for the status bar.
   void Said(const QString& text);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void OnCatalogExpanding(const QModelIndex& index, bool expanding);
   void OnFilterChange(QComboBox* box);

@@ -1,5 +1,6 @@
 // The window as a document: the file commands, the save question, the title, Append and the
 // command-line file, each answered through the scripted prompter.
+#include <QWheelEvent>
 #include <deque>
 #include <functional>
 
@@ -271,6 +272,12 @@ TEST_F(DocumentTest, FilterChangesRefillExpandedNationsAndMarkTheDocument) {
   ASSERT_EQ(Names(At(catalog, {1, 0})).size(), 37);
   Pick(frame->Catalog().MonthBox(), frame->Catalog().MonthBox()->currentIndex());
   EXPECT_FALSE(frame->Modified());  // picking the shown month again does nothing
+  // The wheel turned over a box without the focus passes it by.
+  QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                    false);
+  QApplication::sendEvent(frame->Catalog().YearBox(), &wheel);
+  EXPECT_EQ(frame->Catalog().YearBox()->currentText(), "1941");
+  EXPECT_FALSE(frame->Modified());
   Pick(frame->Catalog().YearBox(), 0);
   EXPECT_TRUE(frame->Modified());
   EXPECT_EQ(frame->Editing().Organization().year, 39);
