@@ -17,6 +17,7 @@
 #include "app/RecoveryFile.h"
 #include "app/StrengthField.h"
 #include "app/Toolbar.h"
+#include "app/TreeSplitter.h"
 #include "gui/GameText.h"
 #include "gui/PathText.h"
 #include "gui/WaitCursor.h"
@@ -77,6 +78,7 @@ void MainFrame::CreateToolbar() {
 void MainFrame::CreateTrees() {
   catalog_->CreateTree(client_);
   createdTree_ = new CreatedTree(client_);
+  splitter_ = new TreeSplitter(*catalog_, *createdTree_, client_);
 }
 
 void MainFrame::LoadDatabase() {
@@ -116,11 +118,7 @@ void MainFrame::OnStrength() {
 void MainFrame::OnSize(int cx, int cy) {
   toolbar_->WrapToolbar(cx);
   toolbar_->setGeometry(0, 0, cx, toolbar_->height());
-  const int top = toolbar_->height();
-  const int height = cy - top;
-  const int half = cx / 2;
-  createdTree_->setGeometry(half, top, half, height);
-  catalog_->Place({0, top, half, height});
+  splitter_->Place({0, toolbar_->height(), cx, cy - toolbar_->height()});
 }
 
 bool MainFrame::eventFilter(QObject* watched, QEvent* event) {

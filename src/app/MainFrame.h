@@ -19,6 +19,7 @@ class CreatedTree;
 class RecoveryFile;
 class StrengthField;
 class Toolbar;
+class TreeSplitter;
 
 // The editor's only window. It owns everything that lives for the run: the database and the name
 // lists (loaded once, while the window is made), the catalog on the left (CatalogPane), the
@@ -48,7 +49,7 @@ class MainFrame : public DocFrame {
   const NameLists& Names() const { return names_; }
 
   // Lays the client area out for its new size: the toolbar's rows first, then the two trees side
-  // by side below it, each half the width.
+  // by side below it, each half the width until the user drags the line between them.
   void OnSize(int cx, int cy);
 
   void OnFileAppend();
@@ -114,6 +115,7 @@ class MainFrame : public DocFrame {
   Toolbar* toolbar_ = nullptr;
   StrengthField* strengthField_ = nullptr;
   CreatedTree* createdTree_ = nullptr;
+  TreeSplitter* splitter_ = nullptr;
   RecoveryFile* recovery_ = nullptr;
 };
 

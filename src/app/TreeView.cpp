@@ -2,6 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QMenu>
 
 #include "app/Images.h"
@@ -27,6 +29,22 @@ void TreeView::CommitEdit() {
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
   }
+}
+
+bool TreeView::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTreeView::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QModelIndex index = indexAt(help->pos());
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  const QRect row = visualRect(index);
+  const bool cut = index.isValid() &&
+                   itemDelegateForIndex(index)->sizeHint(option, index).width() > row.width();
+  if (cut)
+    QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), row);
+  else
+    QToolTip::hideText();
+  return true;
 }
 
 void TreeView::mousePressEvent(QMouseEvent* event) {

@@ -20,6 +20,8 @@ class TreeView : public QTreeView {
   void CommitEdit();
 
  protected:
+  // A name cut short with "..." shows whole as the row's tooltip.
+  bool viewportEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;

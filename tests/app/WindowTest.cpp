@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 #include "MainFrameFixture.h"
 #include "app/Commands.h"
@@ -174,6 +175,36 @@ TEST_F(WindowTest, ToolbarSlotsAndTheirRowsAtNarrowWidths) {
   EXPECT_EQ(window.Created()->y(), toolbar->height());
   window.OnSize(1000, 400);
   EXPECT_EQ(toolbar->height(), oneRow);
+
+  // Dragged, the line between the trees gives the catalog a quarter, and that share stays as
+  // the window grows.
+  auto* splitter = window.findChild<QWidget*>("TreeSplitter");
+  const QPoint grip = splitter->rect().center();
+  QTest::mousePress(splitter, Qt::LeftButton, {}, grip);
+  QMouseEvent drag(QEvent::MouseMove, QPointF(grip - QPoint(250, 0)),
+                   splitter->mapToGlobal(QPointF(grip - QPoint(250, 0))), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(splitter, &drag);
+  EXPECT_EQ(window.Catalog().Tree()->width(), 250);
+  window.OnSize(2000, 400);
+  EXPECT_EQ(window.Catalog().Tree()->width(), 500);
+  EXPECT_EQ(window.Created()->geometry(), QRect(500, oneRow, 1500, 400 - oneRow));
+}
+
+// A name cut short in a narrow tree shows whole as the row's tooltip; one that fits, none.
+TEST_F(WindowTest, ACutNameShowsWholeAsItsTooltip) {
+  OpenDemoOrganization();
+  CreatedTree* tree = frame->Created();
+  const auto tipAt = [tree](const QModelIndex& index) {
+    QToolTip::hideText();
+    const QPoint at = tree->visualRect(index).center();
+    QHelpEvent help(QEvent::ToolTip, at, tree->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree->viewport(), &help);
+    return QToolTip::text();
+  };
+  EXPECT_EQ(tipAt(Created({1})), "");
+  frame->OnSize(160, 400);
+  EXPECT_EQ(tipAt(Created({1})), "7th Infantry Division");
 }
 
 TEST_F(WindowTest, PopupMenusOnlyOverTheTreesAndTheSelectionStays) {
