@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <algorithm>
 
 #include "app/Commands.h"
 #include "app/FindBar.h"
@@ -88,6 +89,7 @@ const UnitTemplate* CatalogPane::Selection() const {
 }
 
 void CatalogPane::OnCatalogExpanding(const QModelIndex& index, bool expanding) {
+  if (!finding_) std::erase(findOpened_, QPersistentModelIndex(index));
   {
     WaitCursor wait;
     catalog_->OnCatalogExpanding(model_->RowOf(index), expanding);
@@ -152,6 +154,7 @@ void CatalogPane::OpenFindBar() {
 
 void CatalogPane::CloseFindBar() {
   if (!findBar_) return;
+  FoldWhatTheFindOpened({});
   findBar_->hide();
   findBar_->deleteLater();
   findBar_ = nullptr;
@@ -168,16 +171,39 @@ void CatalogPane::FindPrevious() {
 }
 
 // The match's nation and echelon group are expanded (the nation's messages show as on any
-// expansion) and its row selected.
+// expansion) and its row selected. What the bar expanded for an earlier match, off this one's
+// path, folds back.
 void CatalogPane::GoToMatch(const CatalogMatch& match) {
   const CatalogRow row = catalog_->MatchRow(match);
   AfterCatalogWork();
   if (row == kNoRow) return;
-  tree_->expand(model_->IndexOf(catalog_->NationRow(match.nation)));
-  tree_->expand(model_->IndexOf(catalog_->EchelonGroupRow(match.nation, match.echelon)));
+  const QModelIndex path[] = {
+      model_->IndexOf(catalog_->NationRow(match.nation)),
+      model_->IndexOf(catalog_->EchelonGroupRow(match.nation, match.echelon))};
+  FoldWhatTheFindOpened(path);
+  for (const QModelIndex& index : path) {
+    if (tree_->isExpanded(index)) continue;
+    finding_ = true;
+    tree_->expand(index);
+    finding_ = false;
+    findOpened_.push_back(index);
+  }
   const QModelIndex index = model_->IndexOf(row);
   tree_->setCurrentIndex(index);
   tree_->scrollTo(index);
+}
+
+// The rows the bar expanded, but those the path keeps open and those the user has since taken
+// over, innermost first.
+void CatalogPane::FoldWhatTheFindOpened(std::span<const QModelIndex> keep) {
+  std::vector<QPersistentModelIndex> kept;
+  for (auto opened = findOpened_.rbegin(); opened != findOpened_.rend(); ++opened) {
+    if (std::find(keep.begin(), keep.end(), *opened) != keep.end())
+      kept.insert(kept.begin(), *opened);
+    else if (opened->isValid())
+      tree_->collapse(*opened);
+  }
+  findOpened_ = std::move(kept);
 }
 
 }  // namespace valdren

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPersistentModelIndex>
 #include <QRect>
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "app/CatalogBoxes.h"
 #include "app/CatalogItemModel.h"
@@ -77,6 +80,7 @@ class CatalogPane : public QObject {
   // skip, and the find bar's matches at the new date.
   void AfterCatalogWork();
   void GoToMatch(const CatalogMatch& match);
+  void FoldWhatTheFindOpened(std::span<const QModelIndex> keep);
 
   const TreeImageList& images_;
   CatalogBoxes boxes_;
@@ -86,6 +90,9 @@ class CatalogPane : public QObject {
   QComboBox* monthBox_ = nullptr;
   QComboBox* yearBox_ = nullptr;
   FindBar* findBar_ = nullptr;  // only while it is open
+  // The rows the find bar expanded to show its matches, and whether it is expanding one now.
+  std::vector<QPersistentModelIndex> findOpened_;
+  bool finding_ = false;
   QRect place_;
 };
 

@@ -68,15 +68,30 @@ TEST_F(AdditionsTest, TheStrengthWindowExportsItsTableAsCsv) {
 }
 
 TEST_F(AdditionsTest, FindGoesThroughTheMatchesAcrossNationsAndWraps) {
-  Show(801, 500);
-  const QRect catalogClosed = frame->Catalog().Tree()->geometry();
+  TreeView* catalog = frame->Catalog().Tree();
+  catalog->expand(At(catalog, {2}));  // Italy, by the user
+  const QRect catalogClosed = catalog->geometry();
   frame->Catalog().OpenFindBar();
   FindBar* bar = frame->Catalog().Finder();
   ASSERT_NE(bar, nullptr);
-  EXPECT_LT(frame->Catalog().Tree()->height(), catalogClosed.height() + 1);
+  EXPECT_LT(catalog->height(), catalogClosed.height());
+  // The nations expanded: Italy, and the current match's, which the bar opened.
+  const auto expanded = [catalog] {
+    QStringList nations;
+    for (int row = 0; row < catalog->model()->rowCount(At(catalog, {})); ++row)
+      if (catalog->isExpanded(At(catalog, {row}))) nations << At(catalog, {row}).data().toString();
+    nations.sort();
+    return nations;
+  };
+  const auto matchNation = [catalog] {
+    QModelIndex index = catalog->currentIndex();
+    while (index.parent().parent().isValid())
+      index = index.parent();
+    return index.data().toString();
+  };
 
-  // "division" names Germany's two division templates and the British and other ones; the first
-  // is shown at once, inside Russia or Germany, which were collapsed.
+  // "division" names templates in several nations; the first is shown at once, and each next
+  // one folds away what was opened for the one before.
   bar->SetText("DIVISION");
   const QString first = CatalogSelection();
   EXPECT_TRUE(first.contains("ivision", Qt::CaseInsensitive)) << first.toStdString();
@@ -84,14 +99,19 @@ TEST_F(AdditionsTest, FindGoesThroughTheMatchesAcrossNationsAndWraps) {
   ASSERT_TRUE(status.startsWith("1 of ")) << status.toStdString();
   const int count = status.mid(5).toInt();
   ASSERT_GT(count, 2);
-  bar->Previous();  // wraps to the last
+  for (int match = 0; match < count; ++match) {
+    QStringList wanted = {"Italy", matchNation()};
+    wanted.removeDuplicates();
+    wanted.sort();
+    EXPECT_EQ(expanded(), wanted) << match;
+    bar->Next();
+  }
+  EXPECT_EQ(CatalogSelection(), first);  // wrapped
+  bar->Previous();                       // to the last
   EXPECT_EQ(bar->Status(), QString("%1 of %1").arg(count));
-  bar->Next();  // and back to the first
-  EXPECT_EQ(CatalogSelection(), first);
 
   bar->SetText("no such template");
   EXPECT_EQ(bar->Status(), "No match");
-
   // A date change lists other templates: the matches follow.
   bar->SetText("Zug");
   const QString summer41 = bar->Status();
@@ -103,7 +123,8 @@ TEST_F(AdditionsTest, FindGoesThroughTheMatchesAcrossNationsAndWraps) {
   QTest::keyClick(bar, Qt::Key_Escape);
   QApplication::processEvents();
   EXPECT_EQ(frame->Catalog().Finder(), nullptr);
-  EXPECT_EQ(frame->Catalog().Tree()->geometry(), catalogClosed);
+  EXPECT_EQ(catalog->geometry(), catalogClosed);
+  EXPECT_EQ(expanded(), QStringList({"Italy"}));
 }
 
 }  // namespace
