@@ -17,7 +17,8 @@ void AddItemsCommand::undo() {
 
 void AddItemsCommand::redo() {
   OrgRoot& root = editing_.Organization();
-  if (!new_.Empty()) {
+  if (!added_) {
+    added_ = true;
     const int count = static_cast<int>(new_.Size());
     nextIdBefore_ = root.nextId;
     editing_.Model().AppendTopLevel(count, [&] {

@@ -34,6 +34,7 @@ class AddItemsCommand : public QUndoCommand {
   OrgEditing& editing_;
   OwningItemList<OrgItem> new_;  // until they are added
   std::optional<int> morale_;
+  bool added_ = false;
   std::vector<OrgItem*> items_;
   std::vector<std::unique_ptr<OrgItem>> taken_;
   int nextIdBefore_ = 0;

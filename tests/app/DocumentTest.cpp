@@ -220,6 +220,13 @@ TEST_F(DocumentTest, AppendAddsItemsWithFreshIdsAndKeepsNameDateAndFilter) {
   EXPECT_TRUE(frame->Modified());
   // The file's ids run 0..689 and its next id is 690: the copies continue from there.
   EXPECT_EQ(frame->Editing().Organization().nextId, 2 * 690);
+  // A file without items appends nothing; done again, it changes nothing either.
+  folder.Write("empty.org", "1\r\n5\r\n6 41\r\n");
+  prompter.files = {PathOf("empty.org")};
+  Trigger(kFileAppend);
+  frame->Editing().Undo();
+  frame->Editing().Redo();
+  EXPECT_EQ(frame->Editing().Organization().nextId, 2 * 690);
 
   prompter.asked.clear();
   prompter.files = {PathOf("gone.org")};
