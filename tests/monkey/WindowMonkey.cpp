@@ -362,11 +362,15 @@ void Monkey::CloseStrayWindows() {
     if (window != frame_.get() && window->isVisible()) window->close();
 }
 
-// The editor ends without a word (its copy kept or not) and starts again in the folder.
+// The editor ends without a word and starts again in the folder: after its copy was kept, or
+// before any was (decided here, not by the copy's timer, so that a seed runs the same steps).
 void Monkey::CrashAndRestart() {
+  auto* recovery = frame_->findChild<RecoveryFile*>();
   if (Chance(50)) {
-    frame_->findChild<RecoveryFile*>()->WriteNow();
-    frame_->findChild<RecoveryFile*>()->WaitForWrite();
+    recovery->WriteNow();
+    recovery->WaitForWrite();
+  } else {
+    recovery->Remove();
   }
   Start();
 }
