@@ -4,9 +4,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "gui/GameText.h"
 #include "catalog/CatalogTexts.h"
 #include "dialogs/DialogLayout.h"
+#include "gui/GameText.h"
 #include "oob/OrgTemplate.h"
 
 namespace valdren {
@@ -28,6 +28,7 @@ ChoiceDialog::ChoiceDialog(QWidget* owner, std::function<void(const QString&)> s
   list_->setObjectName(QStringLiteral("103"));
   PlaceControl(*this, *list_, {7, 38, 172, 73});
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+  FitToText(*this);
 }
 
 void ChoiceDialog::SetChoice(const OrgTemplate& owner, const SubunitGroup& group) {
@@ -40,6 +41,7 @@ void ChoiceDialog::SetChoice(const OrgTemplate& owner, const SubunitGroup& group
     sum += choice.weight;
   }
   if (sum >= 100) list_->setCurrentRow(0);
+  FitToText(*this);
 }
 
 void ChoiceDialog::done(int result) {

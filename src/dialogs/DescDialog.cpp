@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/GameText.h"
 #include "dialogs/DialogLayout.h"
+#include "gui/GameText.h"
 
 namespace valdren {
 
@@ -29,6 +29,7 @@ DescDialog::DescDialog(QWidget* owner, std::function<void(const QString&)> showH
 
 void DescDialog::SetSubject(std::string_view subject) {
   prompt_->setText(QStringLiteral("Enter description for: ") + FromGameText(subject));
+  FitToText(*this);
 }
 
 void DescDialog::done(int result) {

@@ -1,10 +1,13 @@
 #include "dialogs/DialogLayout.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
+#include <vector>
 
 namespace valdren {
 
@@ -14,12 +17,52 @@ QRect ToPixels(const QFontMetrics& metrics, const DialogRect& rect) {
   return {rect.x * across / 4, rect.y * down / 8, rect.width * across / 4, rect.height * down / 8};
 }
 
+namespace {
+
+// Where the layout put each control and how large it made the dialog, before any text grew them.
+constexpr char kPlace[] = "placeInDialogUnits";
+// The room left between a control that grew and the one it pushed along.
+constexpr int kGap = 4;
+
+bool SameRow(const QRect& a, const QRect& b) {
+  return a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+}  // namespace
+
 void SetDialogSize(QDialog& dialog, int width, int height) {
-  dialog.setFixedSize(ToPixels(QFontMetrics(dialog.font()), {0, 0, width, height}).size());
+  const QSize size = ToPixels(QFontMetrics(dialog.font()), {0, 0, width, height}).size();
+  dialog.setProperty(kPlace, QRect(QPoint(), size));
+  dialog.setFixedSize(size);
 }
 
 void PlaceControl(QDialog& dialog, QWidget& control, const DialogRect& rect) {
-  control.setGeometry(ToPixels(QFontMetrics(dialog.font()), rect));
+  const QRect place = ToPixels(QFontMetrics(dialog.font()), rect);
+  control.setProperty(kPlace, place);
+  control.setGeometry(place);
+}
+
+void FitToText(QDialog& dialog) {
+  std::vector<std::pair<QWidget*, QRect>> placed;
+  for (QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    QRect rect = control->property(kPlace).toRect();
+    if (rect.isNull()) continue;
+    if (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control))
+      rect.setSize(rect.size().expandedTo(control->sizeHint()));
+    placed.emplace_back(control, rect);
+  }
+  std::ranges::sort(placed, {}, [](const auto& control) { return control.second.left(); });
+  QRect used = dialog.property(kPlace).toRect();
+  int margin = used.width();
+  for (auto control = placed.begin(); control != placed.end(); ++control) {
+    for (auto left = placed.begin(); left != control; ++left)
+      if (SameRow(left->second, control->second) && left->second.right() >= control->second.left())
+        control->second.moveLeft(left->second.right() + kGap);
+    control->first->setGeometry(control->second);
+    margin = std::min(margin, control->second.left());
+    used |= control->second;
+  }
+  dialog.setFixedSize(used.size().expandedTo({used.right() + margin, used.bottom() + margin}));
 }
 
 QPushButton* AddButton(QDialog& dialog, int id, const QString& text, const DialogRect& rect,
@@ -40,10 +83,9 @@ QLabel* AddStatic(QDialog& dialog, int id, const QString& text, const DialogRect
 
 void AddHelpKey(QDialog& dialog, ShowHelp showHelp) {
   auto* key = new QShortcut(Qt::Key_F1, &dialog);
-  QObject::connect(key, &QShortcut::activated, &dialog,
-                   [&dialog, showHelp = std::move(showHelp)] {
-                     if (showHelp) showHelp(dialog.windowTitle());
-                   });
+  QObject::connect(key, &QShortcut::activated, &dialog, [&dialog, showHelp = std::move(showHelp)] {
+    if (showHelp) showHelp(dialog.windowTitle());
+  });
 }
 
 }  // namespace valdren

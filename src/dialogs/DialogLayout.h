@@ -30,6 +30,11 @@ QRect ToPixels(const QFontMetrics& metrics, const DialogRect& rect);
 void SetDialogSize(QDialog& dialog, int width, int height);
 // Puts a control of the dialog at its place, in units of the dialog's font.
 void PlaceControl(QDialog& dialog, QWidget& control, const DialogRect& rect);
+// The places are the least each control gets: a text (a label's, a button's) that needs more
+// room than its place in this font grows its control, the controls right of it in its row move
+// along, and the dialog grows with them, so that nothing is clipped or overlapped. Run again
+// after a text changes.
+void FitToText(QDialog& dialog);
 
 // A push button with the given id; the default one is what Enter presses.
 QPushButton* AddButton(QDialog& dialog, int id, const QString& text, const DialogRect& rect,

@@ -31,7 +31,9 @@ struct RatingLayout {
 };
 
 // A dialog that asks for a rating from 1 up with a row of radio buttons in one exclusive group:
-// the button of rating v shows v and has id 100 + v. The caller sets the current rating before
+// the button of rating v shows v and has id 100 + v. From the keyboard the row is one stop of the
+// tab order, on the checked button; the arrows move the check along the row, a digit checks its
+// rating (0 for 10), and Enter is OK. The caller sets the current rating before
 // exec() and reads Value() afterwards. Value() is taken from the buttons however the dialog
 // closes; exec() tells OK (Accepted) from Cancel, Escape and the close box (Rejected), and the
 // caller decides whether it counts. One button is always checked, so the value read back is
@@ -48,10 +50,14 @@ class RatingDialog : public QDialog {
 
  protected:
   RatingDialog(QWidget* owner, const RatingLayout& layout, ShowHelp showHelp);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void AddRow(const RatingLayout& layout);
   int CheckedValue() const;
+  // Checks the rating's button and gives it the focus; a rating off the row changes nothing.
+  void Check(int value);
 
   QButtonGroup* group_;
   int highest_;

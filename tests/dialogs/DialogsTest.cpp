@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -95,7 +97,6 @@ class DialogsTest : public testing::Test {
 // --- Each dialog's name, caption, control ids and tab order, and OK as what Enter presses.
 
 TEST_F(DialogsTest, EachDialogHasItsIdsAndTabOrder) {
-  const QStringList rating = {"110", "109", "108", "107", "106", "105", "104", "103", "102", "101"};
   const auto ignore = [](const QString&) {};
   const struct {
     std::shared_ptr<QDialog> dialog;
@@ -103,10 +104,12 @@ TEST_F(DialogsTest, EachDialogHasItsIdsAndTabOrder) {
     const char* caption;
     QStringList tabOrder;
   } cases[] = {
-      {std::make_shared<MoraleDialog>(&owner), "MoraleDialog", "Morale Dialog",
-       QStringList{"1", "2"} + rating},
-      {std::make_shared<CommandDialog>(&owner), "CommandDialog", "Command Dialog",
-       QStringList{"1", "2"} + rating.mid(5)},
+      // A row of radio buttons is one stop, on the checked one.
+      {std::make_shared<MoraleDialog>(&owner), "MoraleDialog", "Morale Dialog", {"1", "2", "101"}},
+      {std::make_shared<CommandDialog>(&owner),
+       "CommandDialog",
+       "Command Dialog",
+       {"1", "2", "101"}},
       {std::make_shared<DescDialog>(&owner, ignore),
        "DescDialog",
        "Description Dialog",
@@ -171,6 +174,71 @@ TEST_F(DialogsTest, RatingIsReadBackHoweverTheDialogCloses) {
       EXPECT_EQ(dialog->Value(), top);
     }
   }
+}
+
+TEST_F(DialogsTest, TheRadioRowAnswersTheKeyboard) {
+  MoraleDialog morale(&owner);
+  morale.SetValue(7);
+  const auto checked = [&morale] { return morale.findChild<QButtonGroup*>()->checkedId() - 100; };
+  RunWhile(morale, [&] {
+    EXPECT_EQ(TabOrder(morale), QStringList({"1", "2", "107"}));
+    QWidget* row = Find(morale, 107);
+    row->setFocus();
+    QTest::keyClick(row, Qt::Key_Left);  // the row runs from 10 on the left
+    EXPECT_EQ(checked(), 8);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(checked(), 6);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
+    EXPECT_EQ(checked(), 10);
+    EXPECT_EQ(QApplication::focusWidget(), Find(morale, 110));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  });
+  EXPECT_EQ(morale.Value(), 3);
+
+  CommandDialog command(&owner);
+  command.SetValue(5);
+  RunWhile(command, [&] {
+    QTest::keyClick(&command, Qt::Key_9);  // no such rating: nothing changes
+    QTest::keyClick(Find(command, 105), Qt::Key_Left);
+    QTest::keyClick(&command, Qt::Key_Return);
+  });
+  EXPECT_EQ(command.Value(), 5);
+}
+
+// In any font, every text has the room it needs: no control clipped, none over another, all
+// inside the dialog; the laid-out places are the least each control gets.
+TEST_F(DialogsTest, EveryTextFitsAtAnyFontSize) {
+  const QFont font = QApplication::font();
+  for (const int scale : {1, 2}) {
+    QFont scaled = font;
+    scaled.setPointSizeF(font.pointSizeF() * scale);
+    QApplication::setFont(scaled);
+    MoraleDialog morale(&owner);
+    CommandDialog command(&owner);
+    DescDialog desc(&owner, {});
+    desc.SetSubject("Anti-Aircraft Regiment of the Guards Rifle Corps");
+    ChoiceDialog choice(&owner, {});
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&morale, &command, &desc, &choice}) {
+      SCOPED_TRACE(testing::Message() << dialog->objectName().toStdString() << " at " << scale);
+      const auto controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+      for (const QWidget* control : controls) {
+        EXPECT_TRUE(dialog->rect().contains(control->geometry()))
+            << control->objectName().toStdString();
+        if (qobject_cast<const QLabel*>(control) || qobject_cast<const QAbstractButton*>(control)) {
+          EXPECT_GE(control->width(), control->sizeHint().width())
+              << control->objectName().toStdString();
+          EXPECT_GE(control->height(), control->sizeHint().height());
+        }
+        for (const QWidget* other : controls)
+          EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
+              << control->objectName().toStdString() << " and "
+              << other->objectName().toStdString();
+      }
+    }
+  }
+  QApplication::setFont(font);
 }
 
 // --- The description dialog.
@@ -315,7 +383,8 @@ TEST_F(ChoiceDialogTest, HelpAsksForTheCaptionAndLeavesTheDialogOpen) {
   for (QDialog* dialog : std::initializer_list<QDialog*>{&desc, &choice, &morale, &command}) {
     bool openAfterHelp = false;
     RunWhile(*dialog, [&] {
-      if (auto* help = dialog->findChild<QPushButton*>("9")) QTest::mouseClick(help, Qt::LeftButton);
+      if (auto* help = dialog->findChild<QPushButton*>("9"))
+        QTest::mouseClick(help, Qt::LeftButton);
       QTest::keyClick(dialog, Qt::Key_F1);
       openAfterHelp = dialog->isVisible();
       dialog->accept();
