@@ -3,6 +3,7 @@
 #include "app/StrengthWindow.h"
 #include "gui/GameText.h"
 #include "org/OrgItem.h"
+#include "org/OrgRoot.h"
 #include "org/Strength.h"
 
 namespace valdren {
@@ -20,12 +21,12 @@ void StrengthField::Show(const OrgItem* selected) {
 }
 
 void StrengthField::OpenWindow(const OrgItem* selected) {
-  QWidget* owner = window();
-  auto* shown = selected
-                    ? new StrengthWindow(FromGameText(selected->name.View()),
-                                         StrengthOf(*selected, database_), prompter_, owner)
-                    : new StrengthWindow(tr("the organization"),
-                                         StrengthOf(organization_, database_), prompter_, owner);
+  const CatalogDate date{organization_.month, organization_.year};
+  auto* shown =
+      selected ? new StrengthWindow(FromGameText(selected->name.View()),
+                                    StrengthOf(*selected, database_), date, prompter_, window())
+               : new StrengthWindow(tr("the organization"), StrengthOf(organization_, database_),
+                                    date, prompter_, window());
   shown->show();
 }
 

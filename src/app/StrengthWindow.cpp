@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -14,12 +15,10 @@
 #include "app/Prompter.h"
 #include "app/StrengthTableModel.h"
 #include "base/Csv.h"
-#include "base/Windows1252.h"
 #include "catalog/CatalogTexts.h"
 #include "gui/GameText.h"
 #include "oob/Echelon.h"
 #include "oob/Nations.h"
-#include "oob/PlatoonTemplate.h"
 
 namespace valdren {
 
@@ -37,9 +36,31 @@ QString EchelonWord(int echelon, std::int64_t count) {
 
 }  // namespace
 
-StrengthWindow::StrengthWindow(const QString& name, Strength strength, Prompter& prompter,
-                               QWidget* owner)
-    : QDialog(owner), strength_(std::move(strength)), prompter_(prompter) {
+// Sorted by any column, rows that tie stay in the order of their names.
+class TiesByName : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+
+ protected:
+  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+    const QVariant a = left.data(Qt::UserRole);
+    const QVariant b = right.data(Qt::UserRole);
+    if (QVariant::compare(a, b) != QPartialOrdering::Equivalent)
+      return QSortFilterProxyModel::lessThan(left, right);
+    const QString nameA = left.siblingAtColumn(StrengthTableModel::kTemplate).data().toString();
+    const QString nameB = right.siblingAtColumn(StrengthTableModel::kTemplate).data().toString();
+    // Descending sorts turn the order round: the names then compare the other way.
+    return sortOrder() == Qt::AscendingOrder ? nameA < nameB : nameB < nameA;
+  }
+};
+
+StrengthWindow::StrengthWindow(const QString& name, Strength strength, CatalogDate date,
+                               Prompter& prompter, QWidget* owner)
+    : QDialog(owner),
+      name_(name),
+      strength_(std::move(strength)),
+      prompter_(prompter),
+      table_(new StrengthTableModel(strength_, date, this)) {
   setObjectName(QStringLiteral("StrengthWindow"));
   setWindowTitle(tr("Strength of %1").arg(name));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -49,8 +70,8 @@ StrengthWindow::StrengthWindow(const QString& name, Strength strength, Prompter&
   summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* table = new QTableView(this);
-  auto* sorted = new QSortFilterProxyModel(table);
-  sorted->setSourceModel(new StrengthTableModel(strength_, sorted));
+  auto* sorted = new TiesByName(table);
+  sorted->setSourceModel(table_);
   sorted->setSortRole(Qt::UserRole);
   table->setModel(sorted);
   table->setSortingEnabled(true);
@@ -76,6 +97,8 @@ StrengthWindow::StrengthWindow(const QString& name, Strength strength, Prompter&
 }
 
 QString StrengthWindow::Summary() const {
+  if (strength_.items == decltype(strength_.items){})
+    return tr("<p>The organization is empty.</p>");
   QStringList echelons;
   for (int echelon = kEchelonCount - 1; echelon >= 0; --echelon)
     if (const std::int64_t count = strength_.items[echelon])
@@ -87,40 +110,29 @@ QString StrengthWindow::Summary() const {
   for (const NationValue& nation : strength_.nations)
     nations << QStringLiteral("%1 %2").arg(QString::fromLatin1(NationName(nation.nation).data()),
                                            Number(nation.value));
-  QString text = tr("<p><b>Items:</b> %1<br><b>Units the game fields:</b> %2<br>"
-                    "<b>Platoons:</b> %3 (%4 of templates missing from the database)<br>"
-                    "<b>Leaders:</b> %5 (by command rating 1 to 5: %6)<br>"
-                    "<b>Morale:</b> lowest %7, highest %8, mean %9<br>")
-                     .arg(echelons.isEmpty() ? tr("none") : echelons.join(QStringLiteral(", ")),
-                          Number(strength_.units), Number(strength_.Platoons()),
-                          Number(strength_.unknownPlatoons), Number(strength_.leaders),
-                          ratings.join(QStringLiteral(", ")))
-                     .arg(strength_.lowestMorale)
-                     .arg(strength_.highestMorale)
-                     .arg(strength_.meanMorale, 0, 'f', 1);
+  QString platoons = Number(strength_.Platoons());
+  if (strength_.unknownPlatoons)
+    platoons +=
+        tr(" (%1 without a template in the database)").arg(Number(strength_.unknownPlatoons));
+  QString text = tr("<p><b>Items:</b> %1<br><b>Fielded units:</b> %2<br><b>Platoons:</b> %3<br>"
+                    "<b>Leaders:</b> %4 (by command rating 1 to 5: %5)<br>")
+                     .arg(echelons.join(QStringLiteral(", ")), Number(strength_.units), platoons,
+                          Number(strength_.leaders), ratings.join(QStringLiteral(", ")));
+  text += tr("<b>Morale:</b> lowest %1, highest %2, mean %3<br>")
+              .arg(strength_.lowestMorale)
+              .arg(strength_.highestMorale)
+              .arg(strength_.meanMorale, 0, 'f', 1);
   text +=
-      tr("<b>Value:</b> %1 (Axis %2, Allied %3)%4</p>")
-          .arg(Number(strength_.value), Number(strength_.axisValue), Number(strength_.alliedValue),
-               nations.isEmpty() ? QString() : QStringLiteral("<br>") + nations.join(", "));
-  return text;
-}
-
-std::vector<std::vector<std::string>> StrengthWindow::Table() const {
-  std::vector<std::vector<std::string>> rows = {{"Template", "Platoons", "Catalog value", "Value"}};
-  for (const TemplateStrength& row : strength_.templates) {
-    const std::string name = row.unit ? Windows1252ToUtf8(row.unit->name.View())
-                                      : "Unknown (P" + std::to_string(row.reference) + ")";
-    rows.push_back({name, std::to_string(row.count),
-                    row.valued ? std::to_string(row.unit->catalogValue) : std::string(),
-                    row.valued ? std::to_string(row.value) : std::string()});
-  }
-  return rows;
+      tr("<b>Value:</b> %1 (Axis %2, Allied %3)")
+          .arg(Number(strength_.value), Number(strength_.axisValue), Number(strength_.alliedValue));
+  if (!nations.isEmpty()) text += tr("<br><b>Value by nation:</b> %1").arg(nations.join(", "));
+  return text + QStringLiteral("</p>");
 }
 
 // Tab-separated, as spreadsheets take a pasted table.
 void StrengthWindow::Copy() const {
   QString text;
-  for (const auto& row : Table()) {
+  for (const auto& row : table_->Rows()) {
     QStringList fields;
     for (const std::string& field : row)
       fields << QString::fromStdString(field);
@@ -129,15 +141,18 @@ void StrengthWindow::Copy() const {
   QGuiApplication::clipboard()->setText(text);
 }
 
+// The file is named after the selection; a character no file name may hold becomes "-".
 void StrengthWindow::ExportCsv() {
+  QString fileName = name_.trimmed() + QStringLiteral(".csv");
+  fileName.replace(QRegularExpression(QStringLiteral(R"([/\\:*?"<>|])")), QStringLiteral("-"));
   const auto file = prompter_.SaveFile({.filter = tr("CSV Files (*.csv)"),
                                         .defaultExtension = QStringLiteral("csv"),
-                                        .fileName = QStringLiteral("strength.csv"),
+                                        .fileName = fileName,
                                         .fileMustExist = false,
                                         .overwritePrompt = true});
   if (!file) return;
   std::ofstream out(*file, std::ios::binary);
-  for (const auto& row : Table())
+  for (const auto& row : table_->Rows())
     out << CsvRow(row);
   out.close();
   if (!out)

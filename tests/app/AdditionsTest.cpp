@@ -49,7 +49,11 @@ TEST_F(AdditionsTest, TheStrengthFieldFollowsSelectionAndChanges) {
 }
 
 // The staff's five platoons are of five templates, one each.
-TEST_F(AdditionsTest, TheStrengthWindowExportsItsTableAsCsv) {
+// The staff's five platoons are of five templates, one each: the ties come in the order of their
+// names. In January 1945 the reconnaissance platoon has left the lists, the others not yet.
+TEST_F(AdditionsTest, TheStrengthWindowListsTheTemplatesAndExportsThem) {
+  Pick(frame->Catalog().MonthBox(), 0);
+  Pick(frame->Catalog().YearBox(), 6);
   frame->Created()->setCurrentIndex(Created({0, 1}));
   frame->OnStrength();
   auto* window = frame->findChild<StrengthWindow*>();
@@ -57,14 +61,31 @@ TEST_F(AdditionsTest, TheStrengthWindowExportsItsTableAsCsv) {
   EXPECT_EQ(window->windowTitle(), "Strength of Divisionsstab");
   prompter.files = {PathOf("staff.csv")};
   window->ExportCsv();
-  EXPECT_EQ(prompter.dialogs.back().defaultExtension, "csv");
+  EXPECT_EQ(prompter.dialogs.back().fileName, "Divisionsstab.csv");
   const QStringList lines = QString::fromStdString(folder.Read("staff.csv")).split("\r\n");
   ASSERT_EQ(lines.size(), 7);  // the header, five rows, and nothing after the last line end
-  EXPECT_EQ(lines[0], "Template,Platoons,Catalog value,Value");
-  for (int row = 1; row <= 5; ++row)
-    EXPECT_EQ(lines[row].split(',')[1], "1") << row;
-  EXPECT_EQ(lines[6], "");
+  EXPECT_EQ(lines[0], "Template,Platoons,Catalog value,Value,Available at 1/45");
+  QStringList names;
+  QStringList available;
+  for (int row = 1; row <= 5; ++row) {
+    const QStringList fields = lines[row].split(',');
+    EXPECT_EQ(fields[1], "1") << row;
+    names << fields[0];
+    available << fields[4];
+  }
+  QStringList sorted = names;
+  sorted.sort();
+  EXPECT_EQ(names, sorted);
+  EXPECT_EQ(available.count("no"), 1) << available.join(' ').toStdString();
   window->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  // An empty organization says so.
+  prompter.answers = {MessageAnswer::kNo};
+  frame->OnFileNew();
+  frame->OnStrength();
+  window = frame->findChild<StrengthWindow*>();
+  EXPECT_TRUE(window->findChild<QLabel*>()->text().contains("The organization is empty"));
 }
 
 TEST_F(AdditionsTest, FindGoesThroughTheMatchesAcrossNationsAndWraps) {
