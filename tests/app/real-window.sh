@@ -51,6 +51,20 @@ sleep 0.5
 import -window root "$outdir/find.png" || fail "no screenshot"
 xdotool key Escape
 
+# The line between the trees dragged from the middle to x = 400: a click at x = 500 then lands in
+# the organization's tree, where Delete of its last row, the division built (with OK to the
+# question), Ctrl+Z, Ctrl+Y and Ctrl+S leave main.org with its two divisions again.
+xdotool mousemove 640 400 mousedown 1 mousemove 520 400 mousemove 400 400 mouseup 1
+sleep 0.3
+xdotool mousemove 500 700 click 1 key End Delete
+sleep 0.5
+xdotool key Return
+sleep 0.3
+xdotool key ctrl+z ctrl+y ctrl+s
+sleep 1
+divisions=$(grep -c '^D' main.org)
+[ "$divisions" -eq 2 ] || fail "main.org holds $divisions divisions after the delete, its undo and redo, not 2"
+
 wmctrl -c "$title" || fail "the window manager could not close the window"
 for _ in $(seq 100); do
   kill -0 "$pid" 2>/dev/null || break
