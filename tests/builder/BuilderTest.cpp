@@ -4,20 +4,85 @@
 
 #include <climits>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "builder/BuilderTestData.h"
 #include "builder/Naming.h"
-#include "org/OrgRoot.h"
+#include "builder/UserBuilder.h"
+#include "builder/UserChoices.h"
+#include "oob/NameLists.h"
+#include "support/TestData.h"
 
-namespace valdren {
+namespace valdren::test {
 namespace {
 
-using test::BuilderTest;
-using test::kGermany;
-using test::Shape;
+using Asked = std::vector<std::string>;
+constexpr int kGermany = 1;
+
+// The built item in one line: its name, a group's children in brackets separated by "|".
+std::string Shape(const OrgItem& item) {
+  std::string shape(item.name.View());
+  const OrgGroup* group = item.AsGroup();
+  if (!group) return shape;
+  char separator = '[';
+  for (const auto& node : group->children)
+    shape += std::exchange(separator, '|') + Shape(*node.item);
+  return shape + (group->children.Empty() ? "[]" : "]");
+}
+
+// Answers in the order the questions come, -1 and empty texts when it runs out; keeps every
+// question asked.
+class Script : public UserChoices {
+ public:
+  int AskChoice(const OrgTemplate& owner, const SubunitGroup& group) override {
+    asked.push_back("In: " + owner.name.Std() + " / Select: " + group.name.Std());
+    return std::stoi(Next("-1"));
+  }
+  String AskDesignation(std::string_view subject) override {
+    asked.push_back("Enter description for: " + std::string(subject));
+    return String(Next(""));
+  }
+  std::string Next(std::string answer) {
+    if (!answers.empty()) answer = answers.front(), answers.pop_front();
+    return answer;
+  }
+
+  std::deque<std::string> answers;
+  Asked asked;
+};
+
+// A builder working at June 1941 with a fixed seed, automatically or by the script's answers, on
+// a database made template by template.
+class BuilderTest : public testing::Test {
+ protected:
+  // A German platoon of the category; its last two digits (a leader's rating) count the platoons.
+  const UnitTemplate& Platoon(std::string_view name, int category = 1) {
+    return *data.Platoon(PlatoonReference(kGermany, category, ++platoons_), name);
+  }
+  OrgTemplate& Org(int echelon, std::string_view name, int morale = 6, int nation = kGermany) {
+    OrgTemplate& org = *data.Org(echelon, OrgReference(nation, echelon * 10000 + ++orgs_), name);
+    org.morale = morale;
+    return org;
+  }
+  std::unique_ptr<OrgItem> Build(const UnitTemplate& unit) {
+    return builder.Instantiate(unit, "", nullptr, std::nullopt);
+  }
+  std::unique_ptr<OrgItem> BuildByUser(const UnitTemplate& unit) {
+    return user.InstantiateByUser(unit, "", nullptr, std::nullopt);
+  }
+
+  TestDatabase data;
+  NameLists names;
+  BuilderState state{4242u};
+  Builder builder{state, names, 6, 41};
+  Script script;
+  UserBuilder user{builder, script};
+  int platoons_ = 0;
+  int orgs_ = 0;
+};
+using UserBuilderTest = BuilderTest;
 
 TEST(Naming, OrdinalEndingsAndRomanNumerals) {
   const struct {
@@ -100,12 +165,12 @@ TEST_F(BuilderTest, APercentPicksTheAlternativeAndEqualNeighboursShareOne) {
   const UnitTemplate& a = Platoon("A");
   const UnitTemplate& b = Platoon("B");
   OrgTemplate& company = Org(kCompany, "Company");
-  AddGroup(company, "1st", {{&a, 50}, {&b, 50}});
-  AddGroup(company, "old", {{&a, 50}}, DateRange{1, 39, 12, 40});  // out of range: not between
-  AddGroup(company, "2nd", {{&a, 50}, {&b, 50}});
-  AddGroup(company, "3rd", {{&a, 60}, {&b, 40}});  // other probabilities: a draw of its own
-  AddGroup(company, "4th", {{&a, 20}, {&b, 11}});
-  AddGroup(company, "5th", {{&b, 100}, {&a, 100}});
+  Group(&company, "1st", {{&a, 50}, {&b, 50}});
+  Group(&company, "old", {{&a, 50}}, DateRange{1, 39, 12, 40});  // out of range: not between
+  Group(&company, "2nd", {{&a, 50}, {&b, 50}});
+  Group(&company, "3rd", {{&a, 60}, {&b, 40}});  // other probabilities: a draw of its own
+  Group(&company, "4th", {{&a, 20}, {&b, 11}});
+  Group(&company, "5th", {{&b, 100}, {&a, 100}});
   // Seed 2 draws the percents 2, 69 and 31: A for the 1st group and for the 2nd that shares its
   // draw, B for the 3rd, none for the 4th; whatever the 5th draws, B covers it.
   BuilderState seeded(2);
@@ -114,8 +179,9 @@ TEST_F(BuilderTest, APercentPicksTheAlternativeAndEqualNeighboursShareOne) {
   for (const auto& node : item->AsGroup()->children)
     made.push_back(node.item->reference);
   EXPECT_EQ(made, (std::vector{a.reference, a.reference, b.reference, b.reference}));
-  // A list that only begins like another is not the same.
-  EXPECT_FALSE(SameChoices(company.groups[0], company.groups[1]));
+  // A list that only begins like another is not the same, whichever is the longer.
+  EXPECT_FALSE(SameChoices(company.groups[0], company.groups[1]) ||
+               SameChoices(company.groups[1], company.groups[0]));
 }
 
 // Entry k (from 1) takes over the pick when 1/k is above its draw. Seed 4 draws 0.055, 0.738,
@@ -138,25 +204,25 @@ TEST_F(BuilderTest, AnOrganizationIsNamedNumberedAndGivenTheSelectedTemplatesMor
   const UnitTemplate& platoon = Platoon("Rifle Platoon");
   const UnitTemplate& leader = Platoon("Leader", 4);
   OrgTemplate& company = Org(kCompany, "HW", 3);
-  AddGroup(company, "# Platoon", {{&platoon, 100}});
+  Group(&company, "# Platoon", {{&platoon, 100}});
   OrgTemplate& regiment = Org(kRegiment, "R");
-  AddGroup(regiment, "# Company", {{&company, 100}});
+  Group(&regiment, "# Company", {{&company, 100}});
   OrgTemplate& division = Org(kDivision, "& Division", 9);
-  AddGroup(division, "# Regiment", {{&regiment, 100}});
-  AddGroup(division, "Heavy Weapons Company", {{&company, 100}});
-  AddGroup(division, "& Platoon", {{&platoon, 100}});  // no lists for platoons
+  Group(&division, "# Regiment", {{&regiment, 100}});
+  Group(&division, "Heavy Weapons Company", {{&company, 100}});
+  Group(&division, "& Platoon", {{&platoon, 100}});  // no lists for platoons
   // A group's pattern is expanded for the choice and again by the child, one marker each time;
   // before a full stop a number takes no ending.
-  AddGroup(division, "$(1-1) $(2-2). Regiment", {{&regiment, 100}});
+  Group(&division, "$(1-1) $(2-2). Regiment", {{&regiment, 100}});
   // A leader's text is the once-expanded pattern; parenthesised parts go with the name.
-  AddGroup(division, "Cpt", {{&leader, 100}});
-  AddGroup(division, "", {{&leader, 100}});
-  AddGroup(division, "$(9-9) Lt (HQ)", {{&leader, 100}});
-  AddGroup(division, "# Sgt", {{&leader, 100}});
+  Group(&division, "Cpt", {{&leader, 100}});
+  Group(&division, "", {{&leader, 100}});
+  Group(&division, "$(9-9) Lt (HQ)", {{&leader, 100}});
+  Group(&division, "# Sgt", {{&leader, 100}});
   // One pool of numbers for every marker and echelon: 9 is taken, and the 4th draw would give it.
-  AddGroup(division, "@(8-9) Company", {{&company, 100}});
+  Group(&division, "@(8-9) Company", {{&company, 100}});
   // Nation digits without lists (there are 20 nations) give no name.
-  AddGroup(division, "& Regiment", {{&Org(kRegiment, "R", 6, 57), 100}});
+  Group(&division, "& Regiment", {{&Org(kRegiment, "R", 6, 57), 100}});
   for (auto& nation : names.unitNames)
     nation[kRegiment] = {"Regimental"};
   // The first draw of the seed, 0.812, takes the third of three names.
@@ -185,5 +251,78 @@ TEST_F(BuilderTest, AnOrganizationIsNamedNumberedAndGivenTheSelectedTemplatesMor
   EXPECT_EQ(root.nextId, 28);  // seventeen items made
 }
 
+// For "$" and "@" the user types the whole designation: no range is read, no ending added, at
+// most kDesignationLimit characters kept. "&" still draws from the list.
+TEST_F(UserBuilderTest, QuestionsComeDepthFirstInFileOrder) {
+  const UnitTemplate& rifles = Platoon("Rifles");
+  const UnitTemplate& guns = Platoon("Guns");
+  OrgTemplate& battalion = Org(kBattalion, "Bn");
+  Group(&battalion, "# Platoon", {{&rifles, 30}, {&guns, 30}});
+  OrgTemplate& other = Org(kBattalion, "Other Bn");
+  OrgTemplate& regiment = Org(kRegiment, "R");
+  OrgTemplate& division = Org(kDivision, "$(1-30). Infanterie-Division");
+  // A marker left after the choice's pass is asked again when the battalion names itself.
+  Group(&division, "$ $(1-3) Battalion", {{&battalion, 50}, {&other, 50}});
+  Group(&division, "@(1-3 Artillery", {{&rifles, 50}, {&guns, 50}});
+  Group(&division, "& Regiment", {{&regiment, 100}});
+  names.unitNames[kGermany][kRegiment] = {"Guards"};
+
+  const std::string full(kDesignationLimit, 'x');
+  script.answers = {"12", "0", "6th", full + "yz", "1", "1", "IV"};
+  EXPECT_EQ(Shape(*BuildByUser(division)), "12. Infanterie-Division[" + full + " Battalion[" +
+                                               full + " Platoon]|IV|Guards Regiment[]]");
+  const std::string in = "In: $(1-30). Infanterie-Division / Select: ";
+  EXPECT_EQ(
+      script.asked,
+      (Asked{"Enter description for: . Infanterie-Division", in + "$ $(1-3) Battalion",
+             "Enter description for:  $(1-3) Battalion", "Enter description for:  Battalion",
+             "In: Bn / Select: # Platoon", in + "@(1-3 Artillery", "Enter description for: "}));
+  // Out of answers: every choice declined, the designation empty, and still an item.
+  EXPECT_EQ(Shape(*BuildByUser(division)), ". Infanterie-Division[Guards Regiment[]]");
+  EXPECT_EQ(state.Issued().Size(), 0u);  // typed numbers are not issued
+}
+
+TEST_F(UserBuilderTest, OnlyASingleCertainAlternativeIsTakenAndEqualNeighboursAreAskedOnce) {
+  const UnitTemplate& rifles = Platoon("Rifles");
+  const UnitTemplate& guns = Platoon("Guns");
+  const UnitTemplate& leader = Platoon("Leader", 4);
+  OrgTemplate& company = Org(kCompany, "Company");
+  Group(&company, "Cpt (HQ)", {{&leader, 100}});  // a leader is named like any platoon
+  Group(&company, "Certain", {{&rifles, 100}});
+  Group(&company, "Half", {{&rifles, 50}});
+  Group(&company, "Twice certain", {{&rifles, 100}, {&guns, 100}});
+  Group(&company, "1st", {{&rifles, 50}, {&guns, 50}});
+  Group(&company, "Old", {{&guns, 100}}, DateRange{1, 39, 12, 40});
+  Group(&company, "2nd", {{&rifles, 50}, {&guns, 50}});
+  Group(&company, "3rd", {{&guns, 50}, {&rifles, 50}});
+
+  names.leaderNames[kGermany] = {"Brandt"};
+  script.answers = {"-1", "1", "1", "-1"};
+  const auto item = BuildByUser(company);
+  EXPECT_EQ(Shape(*item), "Company[Cpt |Certain|Twice certain|1st|2nd]");
+  EXPECT_EQ(item->AsGroup()->children.Last()->item->reference, guns.reference);
+  EXPECT_EQ(script.asked,
+            (Asked{"In: Company / Select: Half", "In: Company / Select: Twice certain",
+                   "In: Company / Select: 1st", "In: Company / Select: 3rd"}));
+  for (int index : {2, -2})
+    EXPECT_EQ(user.InstantiateUserChoice(company.groups[3], index, nullptr, ""), nullptr) << index;
+  EXPECT_EQ(BuildByUser(leader)->name.View(), "Independent Unit");
+  EXPECT_EQ(state.ProgramRandom().State(), Random(4242).State());  // no leader name was drawn
+}
+
+// Only broken data nests templates deeper than an organization file holds; both ways of building
+// stop at that depth instead of exhausting the stack.
+TEST_F(UserBuilderTest, TemplatesNestedBeyondWhatAFileHoldsStopThere) {
+  const UnitTemplate* inner = &Platoon("");
+  for (int k = 0; k <= kMaxOrgDepth; ++k) {
+    OrgTemplate& outer = Org(kCompany, "");
+    Group(&outer, "", {{inner, 100}});
+    inner = &outer;
+  }
+  const std::string cut = std::string(kMaxOrgDepth, '[') + std::string(kMaxOrgDepth, ']');
+  EXPECT_EQ(Shape(*Build(*inner)), cut);
+  EXPECT_EQ(Shape(*BuildByUser(*inner)), cut);
+}
+
 }  // namespace
-}  // namespace valdren
+}  // namespace valdren::test

@@ -8,11 +8,56 @@
 #include <random>
 #include <string_view>
 
-#include "CatalogTestData.h"
+#include "catalog/CatalogModel.h"
 #include "oob/Nations.h"
+#include "support/TestData.h"
 
 namespace valdren::test {
 namespace {
+
+// One row as a tree control would hold it.
+struct TreeRow {
+  std::string text;
+  int image = 0;
+  const UnitTemplate* unit = nullptr;
+  std::vector<TreeRow> children;
+  bool operator==(const TreeRow&) const = default;
+};
+
+// The rows of the model below the given one, asked for the way a view asks, checking on the way
+// that every child knows its parent and its position.
+TreeRow Mirror(const CatalogModel& model, CatalogRow row) {
+  TreeRow mirror{model.Text(row).Std(), model.Image(row), model.Template(row), {}};
+  const int count = model.ChildCount(row);
+  for (int index = 0; index < count; ++index) {
+    const CatalogRow child = model.Child(row, index);
+    EXPECT_EQ(model.Parent(child), row);
+    EXPECT_EQ(model.RowIndex(child), index);
+    mirror.children.push_back(Mirror(model, child));
+  }
+  EXPECT_EQ(model.Child(row, count), kNoRow);
+  return mirror;
+}
+
+// The same rows read through ChildEntries, which makes no rows.
+TreeRow MirrorEntries(const CatalogModel& model, const CatalogEntry& entry) {
+  TreeRow mirror{EntryText(entry).Std(), EntryImage(entry), entry.unit, {}};
+  for (const CatalogEntry& child : model.ChildEntries(entry))
+    mirror.children.push_back(MirrorEntries(model, child));
+  return mirror;
+}
+
+// The rows as indented lines "text |image|echelon:reference", for readable comparisons.
+std::string Render(const TreeRow& row, int depth = 0) {
+  std::string text =
+      std::string(2 * depth, ' ') + row.text + " |" + std::to_string(row.image) + "|";
+  if (row.unit)
+    text += std::to_string(row.unit->echelon) + ":" + std::to_string(row.unit->reference);
+  text += "\n";
+  for (const TreeRow& child : row.children)
+    text += Render(child, depth + 1);
+  return text;
+}
 
 int Nation(const UnitTemplate& unit) {
   return static_cast<int>(unit.echelon == 0 ? unit.reference / 1000 % 100
@@ -86,7 +131,8 @@ class Generator {
  public:
   explicit Generator(unsigned seed) : random_(seed) {}
 
-  void Fill(TestDatabase& data) {
+  // Fills the database and draws the first date to look at it.
+  CatalogDate Fill(TestDatabase& data) {
     std::vector<const UnitTemplate*> loaded;
     const int platoons = Between(3, 10);
     for (int i = 0; i < platoons; ++i)
@@ -97,14 +143,15 @@ class Generator {
         OrgTemplate* const org = data.Org(echelon, OrgReference(Nation(), serial),
                                           "xCBRGDKA"[echelon] + std::to_string(i), Range());
         for (int g = Between(0, 3); g > 0; --g) {
-          TestDatabase::Choices choices;
+          std::vector<std::pair<const UnitTemplate*, int>> choices;
           for (int c = Chance(10) ? 0 : Between(1, 3); c > 0; --c)
             choices.push_back({Pick(loaded), Chance(50) ? 100 : Chance(20) ? 0 : Between(1, 99)});
-          TestDatabase::Group(org, "g" + std::to_string(g), choices, Range());
+          Group(org, "g" + std::to_string(g), choices, Range());
         }
         loaded.push_back(org);
       }
     }
+    return Date();
   }
 
   CatalogDate Date() { return {Between(1, 12), Between(39, 45)}; }
@@ -135,24 +182,28 @@ void ExpectSame(const CatalogModel& model, const RecordedMessages& shown, const 
   EXPECT_TRUE(MirrorEntries(model, model.Entry(model.Root())) == eager);
 }
 
-class AgreesWithEagerFill : public testing::TestWithParam<unsigned> {};
+// A generated database, the model on it at the first date drawn, and the nations present.
+class AgreesWithEagerFill : public testing::TestWithParam<unsigned> {
+ protected:
+  void SetUp() override {
+    model.SetFilterDate(first);
+    for (int nation = 0; nation < 20; ++nation)
+      if (model.IsPresent(nation)) present.push_back(nation);
+  }
+  Generator generator{GetParam()};
+  TestDatabase data;
+  const CatalogDate first = generator.Fill(data);
+  RecordedMessages shown;
+  CatalogModel model{data.database, shown};
+  std::vector<int> present;
+};
 
 TEST_P(AgreesWithEagerFill, RowsAndMessagesAfterExpandingCollapsingAndRefreshing) {
-  Generator generator(GetParam());
-  TestDatabase data;
-  generator.Fill(data);
-  const CatalogDate first = generator.Date();
   const CatalogDate second = generator.Date();
-  RecordedMessages shown;
-  CatalogModel model(data.Database(), shown);
-  model.SetFilterDate(first);
   ASSERT_TRUE(shown.texts.empty());
-
   // Every other nation is expanded, and every other one of those collapsed again.
   std::vector<std::string> messages;
-  std::vector<int> present, expanded, stillExpanded;
-  for (int nation = 0; nation < 20; ++nation)
-    if (model.IsPresent(nation)) present.push_back(nation);
+  std::vector<int> expanded, stillExpanded;
   for (std::size_t i = 0; i < present.size(); i += 2) {
     model.OnCatalogExpanding(model.NationRow(present[i]), true);
     expanded.push_back(present[i]);
@@ -161,14 +212,14 @@ TEST_P(AgreesWithEagerFill, RowsAndMessagesAfterExpandingCollapsingAndRefreshing
     else
       stillExpanded.push_back(present[i]);
   }
-  ExpectSame(model, shown, EagerFill{data.Database(), first, messages}.Catalog(expanded), messages);
+  ExpectSame(model, shown, EagerFill{data.database, first, messages}.Catalog(expanded), messages);
 
   // A new date, then a refresh at the same date, refill only the nations still expanded.
   model.SetFilterDate(second);
-  ExpectSame(model, shown, EagerFill{data.Database(), second, messages}.Catalog(stillExpanded),
+  ExpectSame(model, shown, EagerFill{data.database, second, messages}.Catalog(stillExpanded),
              messages);
   model.RefreshCatalog();
-  const TreeRow refreshed = EagerFill{data.Database(), second, messages}.Catalog(stillExpanded);
+  const TreeRow refreshed = EagerFill{data.database, second, messages}.Catalog(stillExpanded);
   ExpectSame(model, shown, refreshed, messages);
 
   // Now every nation; one that is filled already adds nothing and shows nothing again.
@@ -177,10 +228,10 @@ TEST_P(AgreesWithEagerFill, RowsAndMessagesAfterExpandingCollapsingAndRefreshing
     const auto& groups = refreshed.children[i].children;
     if (std::all_of(groups.begin(), groups.end(),
                     [](const TreeRow& g) { return g.children.empty(); }))
-      EagerFill{data.Database(), second, messages}.Catalog({present[i]});
+      EagerFill{data.database, second, messages}.Catalog({present[i]});
   }
   std::vector<std::string> ignored;
-  ExpectSame(model, shown, EagerFill{data.Database(), second, ignored}.Catalog(present), messages);
+  ExpectSame(model, shown, EagerFill{data.database, second, ignored}.Catalog(present), messages);
 }
 
 std::string Lower(std::string_view text) {
@@ -193,18 +244,8 @@ std::string Lower(std::string_view text) {
 // The listed templates whose name holds the text, read off the filled catalog row by row; the row
 // of each match is that very row.
 TEST_P(AgreesWithEagerFill, FindingGivesTheListedTemplatesWhoseNameHoldsTheText) {
-  Generator generator(GetParam());
-  TestDatabase data;
-  generator.Fill(data);
-  const CatalogDate date = generator.Date();
-  RecordedMessages shown;
-  CatalogModel model(data.Database(), shown);
-  model.SetFilterDate(date);
-  std::vector<int> present;
-  for (int nation = 0; nation < 20; ++nation)
-    if (model.IsPresent(nation)) present.push_back(nation);
   std::vector<std::string> ignored;
-  const TreeRow catalog = EagerFill{data.Database(), date, ignored}.Catalog(present);
+  const TreeRow catalog = EagerFill{data.database, first, ignored}.Catalog(present);
   const std::string text = std::vector<std::string>{"p", "C", "1", "x"}[GetParam() % 4];
 
   std::vector<CatalogMatch> expected;
@@ -213,10 +254,11 @@ TEST_P(AgreesWithEagerFill, FindingGivesTheListedTemplatesWhoseNameHoldsTheText)
       const auto& rows = catalog.children[n].children[echelon].children;
       for (std::size_t i = 0; i < rows.size(); ++i)
         if (Lower(rows[i].unit->name.View()).find(Lower(text)) != std::string::npos)
-          expected.push_back({present[n], echelon, static_cast<int>(i), rows[i].unit, date});
+          expected.push_back({present[n], echelon, static_cast<int>(i), rows[i].unit, first});
     }
   const std::vector<CatalogMatch> matches = model.FindTemplates(text);
   EXPECT_EQ(matches, expected);
+  EXPECT_TRUE(shown.texts.empty());  // searching fills nothing
   for (const CatalogMatch& match : matches) {
     const CatalogRow row = model.MatchRow(match);
     EXPECT_EQ(model.Template(row), match.unit);

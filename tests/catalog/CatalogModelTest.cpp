@@ -1,9 +1,11 @@
-// Hand-worked cases; the generated ones in CatalogAgreesWithEagerFillTest cover the combinations.
+// Hand-worked cases; the generated ones in CatalogAgreesWithEagerFillTest cover the combinations:
+// the rows of every category, choice texts, nations, dates and messages.
 #include "catalog/CatalogModel.h"
 
 #include <gtest/gtest.h>
 
-#include "CatalogTestData.h"
+#include "catalog/CatalogTexts.h"
+#include "support/TestData.h"
 
 namespace valdren::test {
 namespace {
@@ -11,114 +13,37 @@ namespace {
 const DateRange k1943On{1, 43, 12, 45};
 using Texts = std::vector<std::string>;
 
-// The texts of the rows under a row.
-Texts Listed(const CatalogModel& model, CatalogRow row) {
-  Texts texts;
-  for (int i = 0; i < model.ChildCount(row); ++i)
-    texts.push_back(model.Text(model.Child(row, i)).Std());
-  return texts;
-}
-
-TEST(CatalogFilling, OnlyANationRowFillsAndIsFoundByItsPositionAmongPresentNations) {
-  TestDatabase data;
-  OrgTemplate* const company = data.Org(1, OrgReference(1, 1), "Company");
-  const auto* platoon = data.Platoon(PlatoonReference(1, 0, 1), "P");
-  TestDatabase::Group(company, "Platoons", {{platoon, 100}});
-  TestDatabase::Group(company, "More", {{platoon, 100}});
-  data.Org(1, OrgReference(9, 1), "Rifle Company");
-  data.Org(1, OrgReference(25, 1), "Company of no nation");  // digits beyond the table
-  RecordedMessages shown;
-  CatalogModel model(data.Database(), shown);
-  EXPECT_EQ(Listed(model, model.Root()), (Texts{"Germany", "Great Britain"}));
-  EXPECT_EQ(model.Image(model.Child(model.Root(), 1)), 18);
-  EXPECT_EQ(model.NationRow(0), kNoRow);
-
-  for (const CatalogRow row : {model.Root(), model.EchelonGroupRow(9, 1), kNoRow})
-    model.OnCatalogExpanding(row, true);
-  EXPECT_FALSE(model.IsFilled(1) || model.IsFilled(9));
-  model.OnCatalogExpanding(model.Child(model.Root(), 1), true);
-  EXPECT_TRUE(model.IsFilled(9));
-  EXPECT_EQ(Listed(model, model.EchelonGroupRow(9, 1)), Texts{"Rifle Company"});
-
-  model.OnCatalogExpanding(model.NationRow(1), true);
-  model.OnCatalogExpanding(model.NationRow(9), false);
-  model.RefreshCatalog();  // nation 9 is collapsed now and stays empty
-  EXPECT_FALSE(model.IsFilled(9));
-  const CatalogRow templateRow = model.Child(model.EchelonGroupRow(1, 1), 0);
-  for (const CatalogRow row : {templateRow, model.Child(templateRow, 1)})
-    model.OnCatalogExpanding(row, true);
-  EXPECT_FALSE(model.IsFilled(9));
-}
-
-// Leaders and category 3 show the plain name, category 5 is offered only as a choice, the rest
-// show their catalog value. As a choice every platoon shows its plain name.
-TEST(CatalogFilling, APlatoonIsListedByItsCategory) {
-  TestDatabase data;
-  std::vector<const PlatoonTemplate*> platoons;
-  for (int category = 0; category <= 9; ++category)
-    platoons.push_back(data.Platoon(PlatoonReference(1, category, 1),
-                                    "P" + std::to_string(category), category == 0 ? -2 : 30));
-  OrgTemplate* const company = data.Org(1, OrgReference(1, 1), "Company");
-  TestDatabase::Group(company, "Guns", {{platoons[5], 100}, {platoons[2], 30}});
-  RecordedMessages shown;
-  CatalogModel model(data.Database(), shown);
-  model.OnCatalogExpanding(model.NationRow(1), true);
-  EXPECT_EQ(Listed(model, model.EchelonGroupRow(1, 0)),
-            (Texts{"P0 [-2]", "P1 [30]", "P2 [30]", "P3", "P4", "P6 [30]", "P7 [30]", "P8 [30]",
-                   "P9 [30]"}));
-  const CatalogRow group = model.Child(model.Child(model.EchelonGroupRow(1, 1), 0), 0);
-  EXPECT_EQ(Listed(model, group), (Texts{"P5", "(30%) P2"}));
-  EXPECT_EQ(model.Template(model.Child(group, 0)), platoons[5]);
-}
-
-// Hand-worked order: the regiment is loaded before the division that offers it, so the message
-// naming the regiment's own row comes first, then the ones naming the division's choice rows.
-TEST(CatalogMessages, NameTheGroupAndItsOwnersTextOrTheTemplateAndItsUnsignedReference) {
-  TestDatabase data;
-  const auto* lateGun = data.Platoon(PlatoonReference(0, 0, 1), "Late Gun", 0, k1943On);
-  OrgTemplate* const regiment = data.Org(3, OrgReference(0, 1), "Grenadier Regiment");
-  TestDatabase::Group(regiment, "Support", {{lateGun, 100}});
-  OrgTemplate* const big = data.Org(2, 3000000001u, "Big");  // nation 0 too
-  TestDatabase::Group(big, "Later", {{regiment, 100}}, k1943On);
-  data.Org(2, OrgReference(0, 2), "Empty");  // no group at all: nothing to report
-  OrgTemplate* const division = data.Org(5, OrgReference(0, 3), "Infantry Division");
-  TestDatabase::Group(division, "Infantry", {{regiment, 35}, {regiment, 100}});
-  RecordedMessages shown;
-  CatalogModel model(data.Database(), shown);
-  model.OnCatalogExpanding(model.NationRow(0), true);
-  EXPECT_EQ(shown.texts, (Texts{"Missing subunits for: Support, Grenadier Regiment",
-                                "Missing subunits for: Big (3000000001)",
-                                "Missing subunits for: Support, (35%) Grenadier Regiment",
-                                "Missing subunits for: Support, Grenadier Regiment"}));
-  EXPECT_EQ(Listed(model, model.EchelonGroupRow(0, 2)), (Texts{"Big", "Empty"}));
-  EXPECT_EQ(model.ChildCount(model.Child(model.EchelonGroupRow(0, 2), 0)), 0);
-}
-
+// The bottom's reference is beyond the range of an int and is named as the unsigned number it is.
 TEST(CatalogMessages, AChainDeeperThanTheStackIsWalkedWithoutRecursion) {
   constexpr int kDepth = 99999;  // every serial still below the nation digits
   TestDatabase data;
-  OrgTemplate* below = data.Org(1, OrgReference(1, 0), "Bottom");
-  TestDatabase::Group(below, "Gone", {{data.Platoon(PlatoonReference(1, 0, 1), "P"), 100}},
-                      k1943On);
+  OrgTemplate* below = data.Org(1, 3000100000u, "Bottom");
+  Group(below, "Gone", {{data.Platoon(PlatoonReference(1, 0, 1), "P"), 100}}, k1943On);
   for (int i = 1; i < kDepth; ++i) {
     OrgTemplate* const next = data.Org(1, OrgReference(1, i), "Link");
-    TestDatabase::Group(next, "Down", {{below, 100}});
+    Group(next, "Down", {{below, 100}});
     below = next;
   }
   RecordedMessages shown;
-  CatalogModel model(data.Database(), shown);
+  CatalogModel model(data.database, shown);
   model.OnCatalogExpanding(model.NationRow(1), true);
   // The bottom's message once for each template listed above it.
   ASSERT_EQ(shown.texts.size(), static_cast<std::size_t>(kDepth));
-  EXPECT_EQ(shown.texts.back(), "Missing subunits for: Bottom (100000)");
+  EXPECT_EQ(shown.texts.back(), "Missing subunits for: Bottom (3000100000)");
 }
 
-TEST(CatalogRefresh, RowsOfAnEmptiedNationAnswerNothing) {
+// Only a nation row fills when it is expanded; after a refresh the rows of the emptied nation
+// answer nothing, and new rows stand in their place.
+TEST(CatalogRefresh, OnlyANationRowFillsAndRowsOfAnEmptiedNationAnswerNothing) {
   TestDatabase data;
   OrgTemplate* const company = data.Org(1, OrgReference(1, 1), "Company");
-  TestDatabase::Group(company, "Platoons", {{data.Platoon(PlatoonReference(1, 0, 1), "P"), 100}});
+  Group(company, "Platoons", {{data.Platoon(PlatoonReference(1, 0, 1), "P"), 100}});
   RecordedMessages shown;
-  CatalogModel model(data.Database(), shown);
+  CatalogModel model(data.database, shown);
+  EXPECT_EQ(model.NationRow(0), kNoRow);
+  for (const CatalogRow row : {model.Root(), model.EchelonGroupRow(1, 1), kNoRow})
+    model.OnCatalogExpanding(row, true);
+  EXPECT_FALSE(model.IsFilled(1));
   model.OnCatalogExpanding(model.NationRow(1), true);
   const CatalogRow before = model.Child(model.EchelonGroupRow(1, 1), 0);
   const CatalogRow group = model.Child(before, 0);
@@ -136,11 +61,23 @@ TEST(CatalogRefresh, RowsOfAnEmptiedNationAnswerNothing) {
   EXPECT_EQ(model.Template(after), company);
 }
 
+// The boxes' names read back; a box without a selection reads as an empty text, and anything but
+// an exact name as January or 1939.
 TEST(CatalogFilter, TheSameValueChangesNothingAnotherRefreshesAndChangesTheDocument) {
+  for (int month = 1; month <= 12; ++month)
+    EXPECT_EQ(MonthFromName(MonthName(month)), month);
+  for (int year = 39; year <= 45; ++year)
+    EXPECT_EQ(YearFromName(YearName(year)), year);
+  EXPECT_EQ(std::string(MonthName(9)) + std::string(YearName(46)), "September");
+  for (const char* text : {"June ", "Jun", "1941"})
+    EXPECT_EQ(MonthFromName(text), 1) << text;
+  for (const char* text : {"41", "1946", " 1941"})
+    EXPECT_EQ(YearFromName(text), 39) << text;
+
   TestDatabase data;
   data.Org(1, OrgReference(1, 1), "From 1942", {1, 42, 12, 45});
   RecordedMessages shown;
-  CatalogModel model(data.Database(), shown);
+  CatalogModel model(data.database, shown);
   model.OnCatalogExpanding(model.NationRow(1), true);
   EXPECT_FALSE(model.IsFilled(1));
 
@@ -149,7 +86,7 @@ TEST(CatalogFilter, TheSameValueChangesNothingAnotherRefreshesAndChangesTheDocum
   EXPECT_EQ(model.FilterDate(), (CatalogDate{6, 41}));
   EXPECT_TRUE(model.OnYearFilterChange("1942"));
   EXPECT_EQ(model.FilterDate(), (CatalogDate{6, 42}));
-  EXPECT_EQ(Listed(model, model.EchelonGroupRow(1, 1)), Texts{"From 1942"});
+  EXPECT_EQ(model.Text(model.Child(model.EchelonGroupRow(1, 1), 0)), "From 1942");
   EXPECT_TRUE(model.OnMonthFilterChange(""));  // no selection reads as January
   EXPECT_EQ(model.FilterDate(), (CatalogDate{1, 42}));
   EXPECT_FALSE(model.OnMonthFilterChange("january"));
@@ -186,7 +123,7 @@ TEST(CatalogObserver, HearsEveryChangeOfRowsWithCountsBeforeAndAfter) {
   data.Platoon(PlatoonReference(1, 0, 2), "P2", 0, k1943On);
   data.Org(3, OrgReference(1, 1), "R");
   RecordedMessages shown;
-  CatalogModel model(data.Database(), shown);
+  CatalogModel model(data.database, shown);
   RecordingObserver observer(model);
   model.SetObserver(&observer);
   model.OnCatalogExpanding(model.NationRow(1), true);
@@ -195,6 +132,77 @@ TEST(CatalogObserver, HearsEveryChangeOfRowsWithCountsBeforeAndAfter) {
   EXPECT_EQ(observer.calls,
             (Texts{"+Platoons 0..0 0 1", "+Regiments 0..0 0 1", "-Platoons 0..0 1 0",
                    "-Regiments 0..0 1 0", "+Platoons 0..1 0 2", "+Regiments 0..0 0 1"}));
+}
+
+constexpr CatalogDate kSummer41{6, 41};
+constexpr CatalogDate kSummer43{6, 43};
+constexpr int kGermany = 1;
+
+// Finding templates by a part of their name, and going to the row of a match: a name with a
+// Windows-1252 capital, a battalion up to 1942, a company of 1943 on, and a company whose
+// subunits exist only from 1943 on.
+class CatalogFind : public testing::Test {
+ protected:
+  const OobDatabase& Filled() {
+    rifles = data.Platoon(PlatoonReference(kGermany, 0, 1), "Schuetzenzug", 12);
+    hunters = data.Platoon(PlatoonReference(kGermany, 3, 2), "Panzerj\xC4gerzug");
+    Org(2, OrgReference(kGermany, 1), "Schuetzen-Bataillon", {1, 39, 12, 42});
+    lateCompany = Org(1, OrgReference(kGermany, 2), "Schuetzenkompanie", {1, 43, 12, 45});
+    company = Org(1, OrgReference(kGermany, 3), "Gewehrkompanie", kAlways, {1, 43, 12, 45});
+    Org(1, OrgReference(9, 1), "Rifle Company");
+    return data.database;
+  }
+  // Of one group of riflemen.
+  const UnitTemplate* Org(int echelon, std::uint32_t reference, std::string_view name,
+                          DateRange range = kAlways, DateRange groupRange = kAlways) {
+    OrgTemplate* const org = data.Org(echelon, reference, name, range);
+    Group(org, "Zuege", {{rifles, 100}}, groupRange);
+    return org;
+  }
+  TestDatabase data;
+  const UnitTemplate *rifles, *hunters, *lateCompany, *company;
+  RecordedMessages shown;
+  CatalogModel model{Filled(), shown};
+};
+
+// Searching fills nothing, so it shows no message; going to a match fills its nation, with the
+// nation's messages, once.
+TEST_F(CatalogFind, TheRowOfAMatchIsFilledInWithTheNationsMessagesOnce) {
+  EXPECT_EQ(model.FindTemplates("J\xE4G"),
+            (std::vector<CatalogMatch>{{kGermany, 0, 1, hunters, kSummer41}}));
+  EXPECT_TRUE(model.FindTemplates("").empty());
+  const std::vector<CatalogMatch> matches = model.FindTemplates("zug");
+  ASSERT_EQ(matches.size(), 2u);
+  EXPECT_FALSE(model.IsFilled(kGermany));
+  EXPECT_TRUE(shown.texts.empty());
+  const char* const texts[] = {"Schuetzenzug [12]", "Panzerj\xC4gerzug"};
+  for (std::size_t i = 0; i < matches.size(); ++i) {
+    const CatalogRow row = model.MatchRow(matches[i]);
+    EXPECT_EQ(model.Text(row), texts[i]);
+    EXPECT_EQ(model.Template(row), matches[i].unit);
+  }
+  EXPECT_EQ(shown.texts, Texts{"Missing subunits for: Gewehrkompanie (100003)"});
+  // The view then expands the nation, which is filled already and shows nothing more.
+  model.OnCatalogExpanding(model.NationRow(kGermany), true);
+  EXPECT_EQ(shown.texts.size(), 1u);
+  EXPECT_FALSE(model.IsFilled(9));
+}
+
+TEST_F(CatalogFind, AfterTheDateChangesTheSearchFollowsItAndOldMatchesLeadNowhere) {
+  model.OnCatalogExpanding(model.NationRow(kGermany), true);
+  const std::vector<CatalogMatch> before = model.FindTemplates("kompanie");
+  ASSERT_EQ(before.size(), 1u);
+
+  model.SetFilterDate(kSummer43);
+  EXPECT_EQ(model.MatchRow(before[0]), kNoRow);  // the company is the second row now
+  const std::vector<CatalogMatch> after = model.FindTemplates("kompanie");
+  EXPECT_EQ(after, (std::vector<CatalogMatch>{{kGermany, 1, 0, lateCompany, kSummer43},
+                                              {kGermany, 1, 1, company, kSummer43}}));
+  EXPECT_EQ(model.Template(model.MatchRow(after[1])), company);
+  // The battalion ends in 1942.
+  EXPECT_EQ(model.FindTemplates("schuetzen"),
+            (std::vector<CatalogMatch>{{kGermany, 0, 0, rifles, kSummer43},
+                                       {kGermany, 1, 0, lateCompany, kSummer43}}));
 }
 
 }  // namespace

@@ -25,7 +25,12 @@ struct ToolResult {
   int status = -1;  // the exit status; -1 when the tool did not exit normally
   std::string out;
   std::string err;
+  bool operator==(const ToolResult&) const = default;
 };
+inline void PrintTo(const ToolResult& result, std::ostream* out) {
+  *out << "status " << result.status << ", out " << testing::PrintToString(result.out) << ", err "
+       << testing::PrintToString(result.err);
+}
 
 #ifdef _WIN32
 // Runs the command line with the streams on the files, and gives its exit status. No shell
@@ -112,18 +117,22 @@ inline ToolResult RunIn(const GameFolder& folder, std::vector<std::string> argum
   return RunTool(arguments);
 }
 
+// A platoon line: the reference and the catalog value, values 1 to 8, mark, 9 to 15, word, 16 to
+// 21, the dates (start year and month, end year and month), 22 to 24 and the names.
+inline std::string PlatoonLine(std::string_view head, std::string_view dates,
+                               std::string_view names) {
+  return std::string(head) + " 1 2 3 4 5 6 7 8 W 9 10 11 12 13 14 15 x 16 17 18 19 20 21 " +
+         std::string(dates) + " 22 23 24 " + std::string(names) + "\n";
+}
+
 // The game folder most tool tests share. Germany: a rifle company, a gun company whose only group
 // exists from 1943 on, and a battalion of either company whose last group carries the promotion
-// mark (one warning). Great Britain: a company whose only group exists from 1943 on. A platoon
-// line is the reference, the catalog value, values 1 to 8, mark, 9 to 15, word, 16 to 21, the
-// dates (start year and month, end year and month), 22 to 24 and the names.
+// mark (one warning). Great Britain: a company whose only group exists from 1943 on.
 class SampleFolderTest : public testing::Test {
  protected:
   void SetUp() override {
-    folder.Write("platoon.obx", ScrambleFile("P1101 10 1 2 3 4 5 6 7 8 W 9 10 11 12 13 14 15 x 16 "
-                                             "17 18 19 20 21 39 1 45 12 22 23 24 Rifles\n"
-                                             "P9101 8 1 2 3 4 5 6 7 8 W 9 10 11 12 13 14 15 x 16 "
-                                             "17 18 19 20 21 39 1 45 12 22 23 24 Riflemen\n"));
+    folder.Write("platoon.obx", ScrambleFile(PlatoonLine("P1101 10", "39 1 45 12", "Rifles") +
+                                             PlatoonLine("P9101 8", "39 1 45 12", "Riflemen")));
     folder.Write("company.oob",
                  "39 1 45 12 C100001 7 Rifle Company\n39 1 45 12 P1101 Zug\n\n"
                  "39 1 45 12 C100002 5 Gun Company\n43 1 45 12 P1101 Guns\n\n"

@@ -1,33 +1,45 @@
-// What every command shares: help, version and exit statuses; and the platoon file scrambling.
+// The valdren tool: what every command shares (help, version, exit statuses, the platoon file
+// scrambling), then the commands on the sample folder: check, dump, catalog, show, build, roster.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
 
+#include "base/Utf8Path.h"
+#include "builder/Builder.h"
+#include "builder/BuilderState.h"
 #include "cli/RunTool.h"
+#include "oob/ErrorLog.h"
+#include "oob/NameLists.h"
+#include "oob/OobDatabase.h"
+#include "org/OrgFile.h"
+#include "support/TestData.h"
 
 namespace valdren::test {
 namespace {
 
+using nlohmann::json;
+using DatabaseCommands = SampleFolderTest;
+using CatalogCommand = SampleFolderTest;
+
 TEST(Tool, HelpAndVersionSucceedOnStandardOutput) {
-  std::vector<std::vector<std::string>> calls{{"--help"}, {"obx", "decode", "--help"}};
-  for (const char* command : {"check", "dump", "catalog", "show", "build", "obx"})
-    calls.push_back({command, "--help"});
-  for (const auto& arguments : calls) {
-    const auto result = RunTool(arguments);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find("Usage: valdren"), std::string::npos) << result.out;
-    EXPECT_EQ(result.err, "");
-  }
+  const auto help = RunTool({"obx", "decode", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Usage: valdren obx decode"), std::string::npos) << help.out;
+  EXPECT_EQ(help.err, "");
   const auto version = RunTool({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out.rfind("valdren ", 0), 0u) << version.out;
 }
 
-// 2 for a usage error, with a hint at --help; 1 for a file that cannot be read. Either way one
-// message on standard error, nothing on standard output and nothing written.
-TEST(Tool, UsageErrorsAndUnreadableFilesFailWithTheirStatus) {
-  GameFolder folder;
+// 2 for a usage error, with a hint at --help; 1 for a template or a file that cannot be read or
+// written. Either way one message on standard error, nothing on standard output and nothing
+// written.
+using ToolErrors = SampleFolderTest;
+TEST_F(ToolErrors, UsageErrorsAndUnreadableFilesFailWithTheirStatus) {
   std::filesystem::create_directory(folder.Path() / "sub");
+  folder.Write("broken.org", "1\r\n3\r\n6 41\r\nC100001 0 6 Kompanie\r\n    P1101 x\r\n");
   const std::string dir = folder.Path().string();
   const struct {
     std::vector<std::string> arguments;
@@ -38,11 +50,17 @@ TEST(Tool, UsageErrorsAndUnreadableFilesFailWithTheirStatus) {
       {{"obx", "encode", "sub"}, 1, "valdren: cannot read sub"},
       {{"show", "none.org"}, 1, "valdren: none.org: Unable to open file\n"},
       {{"-C", dir + "/none", "check"}, 1, "valdren: cannot change to folder"},
+      {{"build", "C100003", "--output", "out.org"}, 1, "C100003"},
+      {{"build", "B100001", "--output", "out.org"}, 1, "B100001"},
+      {{"build", "C100001", "--into", "none.org", "--output", "out.org"}, 1, "none.org"},
+      {{"build", "C100001", "--into", "broken.org", "--output", "out.org"}, 1, "broken.org"},
+      {{"build", "C100001", "--choices", "none.txt", "--output", "out.org"}, 1, "none.txt"},
+      {{"build", "C100001", "--output", "no/such/folder/out.org"},
+       1,
+       "valdren: no/such/folder/out.org: Unable to open file\n"},
       {{}, 2, "valdren: "},
       {{"bogus"}, 2, "valdren: unknown command: bogus\n"},
       {{"check", "extra"}, 2, "valdren: "},
-      {{"dump", "--jsn"}, 2, "valdren: "},
-      {{"obx"}, 2, "valdren: "},
       {{"show"}, 2, "valdren: "},
       {{"catalog", "--date", "13/41"}, 2, "--date"},
       {{"catalog", "--date", "6/46"}, 2, "--date"},
@@ -58,6 +76,9 @@ TEST(Tool, UsageErrorsAndUnreadableFilesFailWithTheirStatus) {
       {{"build", "C100001", "--seed", "-1", "--output", "out.org"}, 2, "--seed"},
       {{"build", "C100001", "--seed", "4294967296", "--output", "out.org"}, 2, "--seed"},
       {{"build", "C100001"}, 2, "--output"},
+      {{"roster", "--json", "--csv", "main.org"}, 2, "--csv"},
+      {{"roster", "--date", "13/41", "main.org"}, 2, "--date"},
+      {{"roster", "missing.org"}, 1, "valdren: missing.org: Unable to open file\n"},
   };
   for (const auto& c : cases) {
     const std::string line = testing::PrintToString(c.arguments);
@@ -85,14 +106,365 @@ TEST(Tool, DecodingWhatWasEncodedGivesBackEveryByteButTheEnd) {
   GameFolder folder;
   folder.Write("plain.txt", plain);
   const auto encoded = RunIn(folder, {"obx", "encode", "plain.txt"});
-  ASSERT_EQ(encoded.status, 0) << encoded.err;
-  EXPECT_EQ(encoded.err, "");
+  EXPECT_EQ(encoded.status, 0) << encoded.err;
   EXPECT_NE(encoded.out, plain);
-  EXPECT_EQ(encoded.out.size(), plain.size());
-  const auto decoded = RunTool({"obx", "decode"}, encoded.out);
-  ASSERT_EQ(decoded.status, 0) << decoded.err;
-  EXPECT_EQ(decoded.out, plain);
-  EXPECT_EQ(RunTool({"obx", "encode", "-"}, decoded.out).out, encoded.out);
+  EXPECT_EQ(RunTool({"obx", "decode"}, encoded.out), (ToolResult{0, plain, ""}));
+  EXPECT_EQ(RunTool({"obx", "encode", "-"}, plain), encoded);
+}
+
+// What expanding every nation of the folder in June 1941 shows: the gun company, listed and
+// offered by the battalion, and the British company have no subunits then.
+const std::string kGunCompany = "Missing subunits for: Gun Company (100002)\n";
+const std::string kSampleMessages =
+    kGunCompany + kGunCompany + "Missing subunits for: Rifle Company (900001)\n";
+
+TEST_F(DatabaseCommands, CheckCountsTheTemplatesOfEachEchelonAndTheWarnings) {
+  EXPECT_EQ(RunIn(folder, {"check"}),
+            (ToolResult{0,
+                        "Platoons: 2\nCompanies: 3\nBattalions: 1\nRegiments: 0\nBrigades: 0\n"
+                        "Divisions: 0\nCorps: 0\nArmies: 0\nWarnings: 1\n",
+                        ""}));
+  EXPECT_EQ(folder.Read("error.log").rfind("List of suborganizations ends in promotion:\n", 0), 0u);
+}
+
+// The text form is for people (and the demo folder's check); JSON is for scripts.
+TEST_F(DatabaseCommands, DumpPrintsEveryTemplateInLoadOrderAsJson) {
+  const auto result = RunIn(folder, {"dump", "--json"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const json templates = json::parse(result.out).at("templates");
+  ASSERT_EQ(templates.size(), 6u);
+  EXPECT_EQ(templates[0], json::parse(R"({"echelon":0,"reference":1101,"name":"Rifles",
+      "secondName":"Rifles","thirdName":"Rifles","catalogValue":10,
+      "values":[1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24],"mark":"W",
+      "word":"x","startMonth":1,"startYear":39,"endMonth":12,"endYear":45})"));
+  EXPECT_EQ(templates[5], json::parse(R"({"echelon":2,"reference":100010,"name":"$ Battalion",
+      "startMonth":1,"startYear":39,"endMonth":12,"endYear":45,"morale":6,"groups":[{
+      "name":"# Company","startMonth":1,"startYear":39,"endMonth":12,"endYear":45,
+      "promotion":true,"choices":[{"echelon":1,"reference":100001,"probability":50},
+      {"echelon":1,"reference":100002,"probability":50}]}]})"));
+}
+
+const std::string kLaterGroups =
+    "    Regiments\n    Brigades\n    Divisions\n    Corps\n    Armies\n";
+
+// Nations, echelon groups and templates, each level two blanks further in; the messages are all
+// that expanding Germany shows, also for the rows below the depth.
+TEST_F(CatalogCommand, PrintsTheTreeWithTheNamedNationsExpandedAndTheirMessages) {
+  EXPECT_EQ(RunIn(folder, {"catalog", "--depth", "3", "Germany"}),
+            (ToolResult{0,
+                        "Available Units and Organizations\n  Germany\n    Platoons\n"
+                        "      Rifles [10]\n    Companies\n      Rifle Company\n      Gun Company\n"
+                        "    Battalions\n      $ Battalion\n" +
+                            kLaterGroups +
+                            "  Great Britain\n    Platoons\n    Companies\n    Battalions\n" +
+                            kLaterGroups,
+                        kGunCompany + kGunCompany}));
+  // Every nation, or the named ones in any order, expanded in ascending order.
+  const std::string nations = "Available Units and Organizations\n  Germany\n  Great Britain\n";
+  EXPECT_EQ(RunIn(folder, {"catalog", "--depth", "1"}), (ToolResult{0, nations, kSampleMessages}));
+  EXPECT_EQ(RunIn(folder, {"catalog", "--depth", "1", "9", "Germany"}),
+            (ToolResult{0, nations, kSampleMessages}));
+  EXPECT_EQ(RunIn(folder, {"catalog", "--date", "02/43", "--depth", "1"}).err, "");
+  EXPECT_EQ(RunIn(folder, {"catalog", "--depth", "1", "Poland"}),
+            (ToolResult{0, nations, "valdren: the database holds no templates of Poland\n"}));
+}
+
+TEST_F(CatalogCommand, JsonHoldsTheRowsImagesTemplatesAndMessages) {
+  const auto result = RunIn(folder, {"catalog", "--json", "--depth", "1", "1"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out.rfind("{\"tree\":{\"text\":", 0), 0u);
+  EXPECT_EQ(json::parse(result.out), json::parse(R"json({"tree":{"text":
+      "Available Units and Organizations","image":0,"template":null,"children":[
+      {"text":"Germany","image":10,"template":null,"children":[]},
+      {"text":"Great Britain","image":18,"template":null,"children":[]}]},"messages":[
+      "Missing subunits for: Gun Company (100002)","Missing subunits for: Gun Company (100002)"]})json"));
+  // Template rows and choice rows carry their template.
+  const json tree = json::parse(RunIn(folder, {"catalog", "--json", "1"}).out)["tree"];
+  const json& company = tree["children"][0]["children"][1]["children"][0];
+  EXPECT_EQ(company["template"], "C100001");
+  EXPECT_EQ(company["children"][0]["children"][0]["template"], "P1101");
+}
+
+// Every nation's templates whose name holds the text, in the tree's order; nothing is expanded, so
+// no message is shown.
+TEST_F(CatalogCommand, FindPrintsTheMatchesWithTheirNationAndEchelonGroup) {
+  const std::string british =
+      "Great Britain / Platoons / Riflemen [8]\nGreat Britain / Companies / Rifle Company\n";
+  EXPECT_EQ(
+      RunIn(folder, {"catalog", "--find", "RIFLE"}),
+      (ToolResult{
+          0, "Germany / Platoons / Rifles [10]\nGermany / Companies / Rifle Company\n" + british,
+          ""}));
+  // Only in the named nations.
+  EXPECT_EQ(RunIn(folder, {"catalog", "--find", "rifle", "Great Britain"}).out, british);
+  EXPECT_EQ(RunIn(folder, {"catalog", "--find", "[10]"}), (ToolResult{0, "", ""}));
+}
+
+// Every command that loads the database goes on with what was loaded, then reports the error.
+TEST_F(DatabaseCommands, ALoadErrorIsReportedAfterWhatWasLoadedWithStatusOne) {
+  folder.Write("regiment.oob", "39 1 45 12 R100020 6 Regiment\n39 1 45 12 B999 Nothing\n");
+  folder.Write("main.org", "1\r\n1\r\n6 41\r\nP1101 0 5 Zug\r\n");
+  const std::string error = "File regiment.oob: line 2: Invalid unit reference number: 999\n";
+  const struct {
+    std::vector<std::string> arguments;
+    const char* out;  // a part of the output that needs the database
+    std::string err;  // before the error
+  } cases[] = {
+      {{"check"}, "Battalions: 1\n", ""},
+      {{"dump"}, "\nB100010 ", ""},
+      {{"dump", "--json"}, "\"reference\":100010,", ""},
+      {{"catalog", "--depth", "1"}, "  Great Britain\n", kSampleMessages},
+      {{"show", "main.org"}, "  Zug\n    Rifles (5)\n", ""},
+      {{"build", "C100001", "--output", "out.org"}, "", ""},
+  };
+  for (const auto& c : cases) {
+    const auto result = RunIn(folder, c.arguments);
+    EXPECT_EQ(result.status, 1) << c.arguments[0];
+    EXPECT_NE(result.out.find(c.out), std::string::npos) << c.arguments[0] << ": " << result.out;
+    EXPECT_EQ(result.err, c.err + error) << c.arguments[0];
+  }
+  EXPECT_NE(folder.Read("out.org").find("Rifle Company"), std::string::npos);
+}
+
+class OrganizationCommands : public SampleFolderTest {
+ protected:
+  ToolResult Build(std::vector<std::string> arguments, const char* output = "out.org") {
+    arguments.insert(arguments.begin(), "build");
+    arguments.insert(arguments.end(), {"--output", output});
+    return RunIn(folder, arguments);
+  }
+  // The saved organization's date and items.
+  std::string Saved(const char* file, bool namesOnly = false) {
+    OrgRoot root;
+    EXPECT_TRUE(ReadOrganization(root, folder.Read(file))) << file;
+    return std::to_string(root.month) + "/" + std::to_string(root.year) + " " +
+           Dump(root, namesOnly);
+  }
+};
+using ShowCommand = OrganizationCommands;
+using BuildCommand = OrganizationCommands;
+
+// The last name holds every byte that JSON writes as a character of its own.
+TEST_F(ShowCommand, PrintsTheTreeWithUnitLinesOrJsonAndWhatWasReadBeforeAFailure) {
+  std::string name = "\"Caf\\";
+  std::string utf8 = name;  // each byte as the character of the same code
+  for (int code = 0x80; code < 0x100; ++code) {
+    name += static_cast<char>(code);
+    utf8 += {static_cast<char>(0xC0 | code >> 6), static_cast<char>(0x80 | (code & 0x3F))};
+  }
+  folder.Write("main.org",
+               "1\r\n3\r\n6 41\r\nC100001 0 7 1st Company\r\n    P1101 1 5 Zug\r\n"
+               "    End\r\nP1999 2 6 " +
+                   name + "\r\n");
+  // P1999 names no template, so it has no unit line.
+  EXPECT_EQ(RunIn(folder, {"show", "main.org"}),
+            (ToolResult{0,
+                        "Created Units and Organizations\n  1st Company\n    Zug\n"
+                        "      Rifles (5)\n  " +
+                            name + "\n",
+                        ""}));
+
+  const auto result = RunIn(folder, {"show", "--json", "main.org"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  // The keys come in the documented order.
+  EXPECT_EQ(result.out.rfind("{\"version\":1,\"nextId\":3,\"month\":6,\"year\":41,\"items\":", 0),
+            0u);
+  auto expected = json::parse(R"({"version":1,"nextId":3,"month":6,"year":41,"items":[
+      {"echelon":1,"reference":100001,"id":0,"morale":7,"name":"1st Company","children":[
+        {"echelon":0,"reference":1101,"id":1,"morale":5,"name":"Zug"}]},
+      {"echelon":0,"reference":1999,"id":2,"morale":6}]})");
+  expected["items"][1]["name"] = utf8;
+  EXPECT_EQ(json::parse(result.out), expected);
+
+  folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
+  EXPECT_EQ(RunIn(folder, {"show", "broken.org"}),
+            (ToolResult{1, "Created Units and Organizations\n  Kept\n",
+                        "valdren: broken.org: Error reading file\n"}));
+}
+
+// The tool and the editor build from the same code, so with the same seed the file is what the
+// builder makes in this process.
+TEST_F(BuildCommand, WritesWhatTheBuilderMakesFromTheSameSeed) {
+  const auto result = Build({"B100010", "--seed", "4294967295"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  OobDatabase database;
+  std::ostringstream warnings;
+  ErrorLog log(warnings);
+  ASSERT_EQ(database.LoadDatabase(folder.Path(), log), std::nullopt);
+  const NameLists names;  // the folder has no name lists
+  BuilderState state(4294967295u);
+  Builder builder(state, names, 6, 41);
+  const UnitTemplate& battalion = *database.Find(kBattalion, 100010);
+  OrgRoot root;
+  AddToOrganization(root, builder.Instantiate(battalion, "", nullptr, std::nullopt),
+                    battalion.Morale());
+  EXPECT_EQ(folder.Read("out.org"), WriteOrganization(root));
+}
+
+// Names are UTF-8 on the command line whatever the system's code page holds: the game folder,
+// the file saved and the file shown all have names beyond any one code page.
+TEST_F(BuildCommand, FileNamesInAnyScriptAreFoundAndWritten) {
+  const std::filesystem::path game = folder.Path() / Utf8Path("Spielst\u00e4nde \u0394\u0436");
+  std::filesystem::create_directory(game);
+  for (const char* name : {"platoon.obx", "company.oob", "battalion.oob"})
+    std::filesystem::copy_file(folder.Path() / name, game / name);
+  const std::string saved = "\u0394\u0436 1941.org";
+  const auto built = RunTool({"-C", game.string(), "build", "C100001", "--output", saved});
+  ASSERT_EQ(built.status, 0) << built.err;
+  EXPECT_TRUE(std::filesystem::is_regular_file(game / "error.log"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(game / Utf8Path(saved)));
+  const auto shown = RunTool({"-C", game.string(), "show", "--json", saved});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_NE(shown.out.find("\"Rifle Company\""), std::string::npos) << shown.out;
+}
+
+// The gun company has its guns from 1943 on.
+TEST_F(BuildCommand, TheDateIsGivenOrTakenFromTheOrganizationAppendedTo) {
+  ASSERT_EQ(Build({"C100002"}, "a.org").status, 0);
+  EXPECT_EQ(Saved("a.org"), "6/41 C100002#0:5'Gun Company'[]");
+  ASSERT_EQ(Build({"C100002", "--into", "a.org", "--date", "1/43"}, "a.org").status, 0);
+  const std::string before = folder.Read("a.org");
+  const std::string two =
+      "1/43 C100002#0:5'Gun Company'[], C100002#1:5'Gun Company'[P1101#2:5'Guns']";
+  EXPECT_EQ(Saved("a.org"), two);
+  ASSERT_EQ(Build({"C100002", "--into", "a.org"}, "b.org").status, 0);
+  EXPECT_EQ(Saved("b.org"), two + ", C100002#3:5'Gun Company'[P1101#4:5'Guns']");
+  EXPECT_EQ(folder.Read("a.org"), before);
+}
+
+// A line answers a dialog: a designation with its text, a choice with the entry index (blanks
+// around it aside); anything else, or no line, declines the choice.
+TEST_F(BuildCommand, AnswersComeFromTheChoicesFileInTheOrderTheDialogsAsk) {
+  const struct {
+    const char* answers;
+    const char* saved;
+  } cases[] = {{"7th\r\n 0 \n", "6/41 7th Battalion[7th Company[Zug]]"},
+               {"7th\n1", "6/41 7th Battalion[7th Company[]]"},
+               {"7th\nx\n", "6/41 7th Battalion[]"},
+               {"", "6/41  Battalion[]"}};
+  for (const auto& c : cases) {
+    folder.Write("answers.txt", c.answers);
+    const auto result = Build({"B100010", "--choices", "answers.txt"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "Enter description for:  Battalion\nIn: $ Battalion\nSelect: # Company\n"
+              "  (50%) Rifle Company\n  (50%) Gun Company\n");
+    EXPECT_EQ(Saved("out.org", true), c.saved) << c.answers;
+  }
+}
+
+// The sample folder's Germany and Great Britain, and a Panzer IV platoon that exists from 1943.
+class RosterCommand : public SampleFolderTest {
+ protected:
+  void SetUp() override {
+    SampleFolderTest::SetUp();
+    folder.Write("platoon.obx", ScrambleFile(PlatoonLine("P1101 10", "39 1 45 12", "Rifles") +
+                                             PlatoonLine("P9101 8", "39 1 45 12", "Riflemen") +
+                                             PlatoonLine("P1602 40", "43 1 45 12", "Panzer IV") +
+                                             PlatoonLine("P1403 15", "39 1 45 12", "Zugfuehrer")));
+    // A German company with a name that needs quoting and Windows-1252, a leader, two rifle
+    // platoons, a tank platoon and one platoon without a template; a British platoon alone.
+    folder.Write(
+        "main.org",
+        "1\r\n7\r\n6 41\r\nC100001 0 7 Kompanie \"Nord\", Caf\xE9 \x80\r\n"
+        "    P1403 1 7 Oblt Weber\r\n    P1101 2 5 Zug\r\n    P1101 3 5 Zug\r\n"
+        "    P1602 4 9 Panzer\r\n    P1999 5 5 Troupe\r\n    End\r\nP9101 6 6 Riflemen\r\n");
+  }
+};
+
+// The leader's value is not one the catalog shows, so the company is worth its rifles and tank.
+TEST_F(RosterCommand, JsonGivesEachItemTheOrganizationAndThePlatoonsByTemplate) {
+  const auto result = RunIn(folder, {"roster", "--json", "main.org"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  json roster = json::parse(result.out);
+  json& company = roster["items"][0];
+  EXPECT_DOUBLE_EQ(company["morale"]["mean"].get<double>(), (7 + 7 + 5 + 5 + 9 + 5) / 6.0);
+  company["morale"].erase("mean");
+  roster["organization"]["morale"].erase("mean");
+  EXPECT_EQ(roster.size(), 5u);
+  EXPECT_EQ(roster["month"], 6);
+  EXPECT_EQ(roster["year"], 41);
+  EXPECT_EQ(roster["items"].size(), 2u);
+  EXPECT_EQ(company, json::parse(R"({"echelon": 1, "reference": 100001, "id": 0,
+      "name": "Kompanie \"Nord\", Caf\u00e9 \u20ac", "echelons": [5, 1, 0, 0, 0, 0, 0, 0],
+      "platoons": 5, "units": 1, "unknownPlatoons": 1, "leaders": 1,
+      "leadersByRating": [0, 0, 1, 0, 0], "morale": {"lowest": 5, "highest": 9}, "value": 60,
+      "axisValue": 60, "alliedValue": 0, "nations": [{"nation": 1, "name": "Germany", "value": 60}]})"));
+  EXPECT_EQ(roster["organization"], json::parse(R"({"echelons": [6, 1, 0, 0, 0, 0, 0, 0],
+      "platoons": 6, "units": 2, "unknownPlatoons": 1, "leaders": 1,
+      "leadersByRating": [0, 0, 1, 0, 0], "morale": {"lowest": 5, "highest": 9}, "value": 68,
+      "axisValue": 60, "alliedValue": 8, "nations": [{"nation": 1, "name": "Germany", "value": 60},
+      {"nation": 9, "name": "Great Britain", "value": 8}]})"));
+  // By count, then by name (not by reference): the unknown template's none comes first.
+  EXPECT_EQ(roster["templates"], json::parse(R"([
+    {"reference": 1101, "name": "Rifles", "count": 2, "catalogValue": 10, "valued": true,
+     "value": 20, "available": true},
+    {"reference": 1999, "name": null, "count": 1, "catalogValue": null, "valued": false,
+     "value": 0, "available": false},
+    {"reference": 1602, "name": "Panzer IV", "count": 1, "catalogValue": 40, "valued": true,
+     "value": 40, "available": false},
+    {"reference": 9101, "name": "Riflemen", "count": 1, "catalogValue": 8, "valued": true,
+     "value": 8, "available": true},
+    {"reference": 1403, "name": "Zugfuehrer", "count": 1, "catalogValue": 15, "valued": false,
+     "value": 0, "available": true}])"));
+
+  // The date tells which templates the catalog offers; the values stay.
+  json later = json::parse(RunIn(folder, {"roster", "--json", "--date", "1/43", "main.org"}).out);
+  EXPECT_EQ(later["templates"][2]["available"], true);
+  later["organization"]["morale"].erase("mean");
+  EXPECT_EQ(later["organization"], roster["organization"]);
+}
+
+// A group shows its platoons and value after its name, in the catalog's brackets; a platoon
+// does not.
+TEST_F(RosterCommand, ShowWithTheStrengthOfEveryGroup) {
+  const auto text = RunIn(folder, {"show", "--strength", "main.org"});
+  EXPECT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("\n  Kompanie \"Nord\", Caf\xE9 \x80 [5 platoons, value 60]\n    Oblt "),
+            std::string::npos)
+      << text.out;
+  const json tree = json::parse(RunIn(folder, {"show", "--json", "--strength", "main.org"}).out);
+  EXPECT_EQ(tree["items"][0]["platoons"], 5);
+  EXPECT_EQ(tree["items"][0]["value"], 60);
+  EXPECT_FALSE(tree["items"][0]["children"][0].contains("value"));
+}
+
+// The same table as the JSON in RFC 4180: the name with a comma and quotes quoted, its quotes
+// doubled, fields that do not apply to a row's kind empty, every line ended by CR LF.
+TEST_F(RosterCommand, CsvHoldsTheSameTable) {
+  const auto csv = RunIn(folder, {"roster", "--csv", "main.org"});
+  EXPECT_EQ(csv.status, 0) << csv.err;
+  EXPECT_EQ(csv.out,
+            "kind,reference,name,platoons,units,leaders,catalogValue,value,axisValue,alliedValue,"
+            "available\r\n"
+            "item,C100001,\"Kompanie \"\"Nord\"\", Caf\u00e9 \u20ac\",5,1,1,,60,60,0,\r\n"
+            "item,P9101,Riflemen,1,1,0,,8,0,8,\r\n"
+            "organization,,Organization,6,2,1,,68,60,8,\r\n"
+            "template,P1101,Rifles,2,,,10,20,,,yes\r\n"
+            "template,P1999,,1,,,,0,,,\r\n"
+            "template,P1602,Panzer IV,1,,,40,40,,,no\r\n"
+            "template,P9101,Riflemen,1,,,8,8,,,yes\r\n"
+            "template,P1403,Zugfuehrer,1,,,15,0,,,yes\r\n");
+}
+
+TEST_F(RosterCommand, WhatWasReadIsCountedBeforeTheFailureAndNothingCountsZero) {
+  folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1101 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
+  const auto broken = RunIn(folder, {"roster", "broken.org"});
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_EQ(broken.out.rfind("Kept: 1 platoon, 1 unit, value 10\n", 0), 0u) << broken.out;
+  EXPECT_NE(broken.out.find("\nOrganization: 1 platoon, 1 unit, value 10 (Axis 10, Allied 0)\n"),
+            std::string::npos);
+  EXPECT_EQ(broken.err, "valdren: broken.org: Error reading file\n");
+
+  folder.Write("empty.org", "1\r\n0\r\n6 41\r\n");
+  const auto empty = RunIn(folder, {"roster", "empty.org"});
+  EXPECT_EQ(empty.status, 0) << empty.err;
+  EXPECT_EQ(empty.out.rfind("Organization: 0 platoons, 0 units, value 0 (Axis 0, Allied 0)\n", 0),
+            0u)
+      << empty.out;
 }
 
 }  // namespace

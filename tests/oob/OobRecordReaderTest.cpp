@@ -8,34 +8,42 @@
 #include "base/Scanner.h"
 #include "oob/ErrorLog.h"
 #include "oob/OobRecordReader.h"
-#include "oob/OobRecordTestSupport.h"
+#include "support/TestData.h"
 
 namespace valdren {
 namespace {
 
-using test::AddTemplate;
 using Lines = std::vector<std::string>;
 
 // What reading the first record of a text as a company gave.
 struct Record {
   ErrorText error;
   std::string header;  // "100001 7 6/41-12/45 |Rifle Company|": reference, morale, dates, name
-  Lines groups;        // as test::Describe writes them
+  Lines groups;        // as Describe writes them
   std::string log;
   int warnings = 0;
   int lineCounter = 0;
 };
 
-// Platoons 1101 to 1105 and 101 exist over the default range, 1106 from January 1942 only and
-// 1107 up to June 1944 only.
+// A group in one line: "6/41-12/45 + P1102:70 P1103:30 | name" (the "+" only when marked).
+std::string Describe(const SubunitGroup& group) {
+  std::string text = test::Dates(group) + (group.promotion ? " +" : "");
+  for (const SubunitChoice& choice : group.choices)
+    text += ' ' + (EchelonLetter(choice.item->echelon) + std::to_string(choice.item->reference)) +
+            ':' + std::to_string(choice.weight);
+  return text + " | " + group.name.Std();
+}
+
+// Platoons 1101 to 1105 and 101 exist throughout the war, 1106 from January 1942 only and 1107
+// up to June 1944 only.
 class OobRecord : public testing::Test {
  protected:
   OobRecord() {
     for (std::uint32_t reference = 1101; reference <= 1105; ++reference)
-      AddTemplate(database, kPlatoon, reference, "Platoon " + std::to_string(reference));
-    AddTemplate(database, kPlatoon, 101, "Platoon 101");
-    AddTemplate(database, kPlatoon, 1106, "Late Platoon", {1, 42, 12, 45});
-    AddTemplate(database, kPlatoon, 1107, "Early Platoon", {6, 41, 6, 44});
+      data.Platoon(reference, "Platoon " + std::to_string(reference));
+    data.Platoon(101, "Platoon 101");
+    data.Platoon(1106, "Late Platoon", 0, {1, 42, 12, 45});
+    data.Platoon(1107, "Early Platoon", 0, {6, 41, 6, 44});
   }
 
   Record Read(const std::string& text) const {
@@ -44,17 +52,17 @@ class OobRecord : public testing::Test {
     ErrorLog log(logText);
     OrgTemplate unit(kCompany);
     Record record;
-    record.error = unit.ReadRecord(kCompany, file, record.lineCounter, database, log);
+    record.error = unit.ReadRecord(kCompany, file, record.lineCounter, data.database, log);
     record.header = std::to_string(unit.reference) + ' ' + std::to_string(unit.Morale()) + ' ' +
                     test::Dates(unit) + " |" + unit.name.Std() + '|';
     for (const SubunitGroup& group : unit.groups)
-      record.groups.push_back(test::Describe(group));
+      record.groups.push_back(Describe(group));
     record.log = logText.str();
     record.warnings = log.Entries();
     return record;
   }
 
-  OobDatabase database;
+  test::TestDatabase data;
 };
 
 const std::string kHeader = "41 6 45 12 C100001 7 Rifle Company\n";
@@ -127,7 +135,8 @@ TEST_F(OobRecord, TheLogKeepsTheOrderOfTheLines) {
   EXPECT_EQ(checked.log, outOfRange +
                              "Missing closing bracket on line: 3\n"
                              "    41 6 45 12 P1101 First [open\n"
-                             "Probabilities do not add to 100:\n    Sum\n" + in +
+                             "Probabilities do not add to 100:\n    Sum\n" +
+                             in +
                              "Missing closing bracket on line: 5\n"
                              "    [open again\n");
   EXPECT_EQ(checked.lineCounter, 6);
@@ -178,15 +187,16 @@ TEST_F(OobRecord, WarningsGoToTheLogAndTheRecordStillLoads) {
 // Ranges whose numbers do not fit two digits are compared as they were written: 1942 is neither
 // 42 nor any other number that fits a byte, and a year -1 comes before every other.
 TEST_F(OobRecord, ChoicesWithWideDatesAreCheckedAsWritten) {
-  AddTemplate(database, kPlatoon, 1108, "Wide Platoon", {1, 1942, 12, 1945});
-  AddTemplate(database, kPlatoon, 1109, "Early Wide Platoon", {6, -1, 12, 45});
+  data.Platoon(1108, "Wide Platoon", 0, {1, 1942, 12, 1945});
+  data.Platoon(1109, "Early Wide Platoon", 0, {6, -1, 12, 45});
   const Record record = Read(kHeader +
                              "1942 1 1945 12 P1108 Inside\n"
                              "41 6 45 12 P1109 Inside Too\n"
                              "1941 6 1945 12 P1108 Before\n");
   EXPECT_EQ(record.error, std::nullopt);
-  EXPECT_EQ(record.log, "Suborganization out of range:\n    1108 Wide Platoon\n    in: Before\n"
-                        "    in: 100001 Rifle Company\n");
+  EXPECT_EQ(record.log,
+            "Suborganization out of range:\n    1108 Wide Platoon\n    in: Before\n"
+            "    in: 100001 Rifle Company\n");
 }
 
 }  // namespace

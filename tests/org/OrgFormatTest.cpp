@@ -5,14 +5,10 @@
 #include <string>
 
 #include "org/OrgFile.h"
-#include "org/OrgTrees.h"
+#include "support/TestData.h"
 
-namespace valdren {
+namespace valdren::test {
 namespace {
-
-using test::Add;
-using test::AddGroup;
-using test::Dump;
 
 // A battalion with a company (a leader and a rifle platoon) and a platoon of its own, then a
 // separate platoon of another morale.
@@ -162,4 +158,4 @@ TEST(OrgFormat, AnyOrganizationReadsBackAsWritten) {
 }
 
 }  // namespace
-}  // namespace valdren
+}  // namespace valdren::test

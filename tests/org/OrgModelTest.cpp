@@ -1,15 +1,16 @@
+// The organization in memory: items, groups and the root, the list edits, and what a formation
+// holds and is worth.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <vector>
 
-#include "org/OrgTrees.h"
+#include "org/Strength.h"
+#include "support/TestData.h"
 
-namespace valdren {
+namespace valdren::test {
 namespace {
-
-using test::Add;
-using test::AddGroup;
-using test::Dump;
 
 TEST(OrgItem, SetNameDropsEveryParenthesisedPart) {
   const struct {
@@ -46,6 +47,7 @@ TEST(OrgItem, ACommandRatingChangeKeepsTheBandOfALeader) {
   }
 }
 
+// A rating reaches every leader below, keeping its band; morale and marks reach every item.
 TEST(OrgGroup, SubtreeOperationsReachEveryItemBelow) {
   OrgRoot root;
   OrgGroup& division = AddGroup(root, nullptr, 5, 100403, 0, 3, "D");
@@ -55,27 +57,24 @@ TEST(OrgGroup, SubtreeOperationsReachEveryItemBelow) {
   Add(root, &first, 0, 1101, 0, 3, "rifle");
   // A group's own reference of category 4 decodes a rating but does not make it a leader.
   OrgGroup& empty = AddGroup(root, &regiment, 1, 100408, 0, 3, "C2");
-  Add(root, &division, 0, 1101, 0, 3, "recon");
-  OrgItem& staff = Add(root, &division, 0, 1409, 0, 3, "staff");
-  Add(root, &division, 0, 1301, 0, 3, "attached");
-  Add(root, &division, 0, 1201, 0, 3, "guns");
+  for (const auto& [reference, name] :
+       {std::pair{1101u, "recon"}, {1409u, "staff"}, {1301u, "attached"}, {1201u, "guns"}})
+    Add(root, &division, 0, reference, 0, 3, name);
   OrgItem& other = Add(root, nullptr, 0, 1401, 0, 3, "other");
-
   EXPECT_EQ(empty.GetCommandRating(), 3);
-  EXPECT_FALSE(empty.HasLeader());
+  EXPECT_FALSE(empty.HasLeader() || empty.HasSubgroups() || first.HasSubgroups());
   EXPECT_TRUE(division.HasLeader());
-  EXPECT_FALSE(empty.HasSubgroups());
-  EXPECT_FALSE(first.HasSubgroups());
-  division.SetCommandRating(5);
-  EXPECT_EQ(division.reference, 100405u);
-  EXPECT_EQ(empty.reference, 100410u);
-  EXPECT_EQ(lead.reference, 1405u);
-  EXPECT_EQ(staff.reference, 1410u);
-  EXPECT_EQ(other.reference, 1401u);
 
   division.mark = empty.mark = lead.mark = other.mark = 7;
+  division.SetCommandRating(5);
   division.SetMorale(9);
   division.ClearMark();
+  EXPECT_EQ(Dump(root),
+            "D100405#0:9'D'[R100001#0:9'R'[C100001#0:9'C1'[P1405#0:9'lead', P1101#0:9'rifle'], "
+            "C100410#0:9'C2'[]], P1101#0:9'recon', P1410#0:9'staff', P1301#0:9'attached', "
+            "P1201#0:9'guns'], P1401#0:3'other'");
+  EXPECT_EQ(empty.mark + lead.mark, 0u);
+  EXPECT_EQ(other.mark, 7u);
   ItemList<const OrgItem> units;
   ItemList<OrgItem> all;
   division.CollectUnits(units);
@@ -88,10 +87,6 @@ TEST(OrgGroup, SubtreeOperationsReachEveryItemBelow) {
   addNames(units);
   addNames(all);
   EXPECT_EQ(names, "C1 C2 recon guns; D R C1 lead rifle C2 recon staff attached guns; ");
-  for (const auto& node : all)
-    EXPECT_TRUE(node.item->morale == 9 && node.item->mark == 0) << node.item->name.View();
-  EXPECT_EQ(other.morale, 3);
-  EXPECT_EQ(other.mark, 7u);
 }
 
 TEST(OrgRoot, IdsAreGivenInPreOrderAndOnlyClearingStartsThemAgain) {
@@ -124,9 +119,7 @@ TEST(OrgRoot, IdsAreGivenInPreOrderAndOnlyClearingStartsThemAgain) {
   root.version = 3;
   root.Clear();
   EXPECT_TRUE(root.items.Empty());
-  EXPECT_EQ(root.nextId, 0);
-  EXPECT_EQ(root.version, 1);
-  EXPECT_EQ(root.month, 6);
+  EXPECT_EQ((std::array{root.nextId, root.version, root.month}), (std::array{0, 1, 6}));
 }
 
 TEST(ListEdits, MovesReorderTheSiblingsWithWrapAround) {
@@ -200,5 +193,97 @@ TEST(ListEdits, LowerNeedsAHigherPreviousSiblingOfTheSameSide) {
   }
 }
 
+// Two platoons of each category 0..9, the category's catalog value 10 + category: the catalog
+// shows the value of every category but leaders (4), attached platoons (3) and choice-only
+// platoons (5), and only those count.
+TEST(Strength, TheValueCountsThePlatoonsWhoseValueTheCatalogShows) {
+  TestDatabase data;
+  OrgRoot root;
+  OrgGroup& company = AddGroup(root, nullptr, kCompany, OrgReference(1, 1));
+  for (int category = 0; category <= 9; ++category) {
+    data.Platoon(PlatoonReference(1, category, 1), "P" + std::to_string(category), 10 + category);
+    for (int i = 0; i < 2; ++i)
+      Add(root, &company, kPlatoon, PlatoonReference(1, category, 1));
+  }
+  const Strength strength = StrengthOf(company, data.database);
+  const std::string valued = "yyynnnyyyy";  // categories 0 to 9
+  ASSERT_EQ(strength.templates.size(), 10u);
+  for (int category = 0; category <= 9; ++category) {
+    const TemplateStrength& row = strength.templates[static_cast<std::size_t>(category)];
+    EXPECT_EQ(row.reference, PlatoonReference(1, category, 1));  // equal counts: by name
+    EXPECT_EQ(row.valued, valued[category] == 'y') << category;
+    EXPECT_EQ(row.value, row.valued ? 2 * (10 + category) : 0) << category;
+  }
+  EXPECT_EQ(strength.value, 2 * (10 + 11 + 12 + 16 + 17 + 18 + 19));
+  EXPECT_EQ(strength.axisValue, strength.value);
+  EXPECT_EQ(strength.nations, (std::vector<NationValue>{{1, strength.value}}));
+}
+
+// A division: its leader (rating digits 9: rating 4), a leader whose digits carry no rating, an
+// attached platoon, and a regiment with its leader (rating 3), a platoon of its own and three
+// companies, the last empty; the companies' leaders have ratings 2 and 5.
+TEST(Strength, EchelonsUnitsLeadersAndMoraleOfAFormationAndOfItsParts) {
+  TestDatabase data;
+  OrgRoot root;
+  OrgGroup& division = AddGroup(root, nullptr, kDivision, OrgReference(1, 1), 0, 9);
+  Add(root, &division, kPlatoon, 1409);
+  Add(root, &division, kPlatoon, 1400);
+  Add(root, &division, kPlatoon, 1301);
+  OrgGroup& regiment = AddGroup(root, &division, kRegiment, OrgReference(1, 2));
+  Add(root, &regiment, kPlatoon, 1403);
+  Add(root, &regiment, kPlatoon, 1201, 0, 2);
+  OrgGroup& first = AddGroup(root, &regiment, kCompany, OrgReference(1, 3));
+  Add(root, &first, kPlatoon, 1402);
+  for (int i = 0; i < 3; ++i)
+    Add(root, &first, kPlatoon, 1101);
+  OrgGroup& second = AddGroup(root, &regiment, kCompany, OrgReference(1, 3));
+  Add(root, &second, kPlatoon, 1410);
+  for (int i = 0; i < 2; ++i)
+    Add(root, &second, kPlatoon, 1101);
+  AddGroup(root, &regiment, kCompany, OrgReference(1, 3));
+
+  const Strength whole = StrengthOf(division, data.database);
+  EXPECT_EQ(whole.items, (std::array<std::int64_t, kEchelonCount>{12, 3, 0, 1, 0, 1, 0, 0}));
+  EXPECT_EQ(whole.ItemCount(), 17);
+  EXPECT_EQ(whole.units, 4);  // the three companies and the regiment's own platoon
+  EXPECT_EQ(whole.leaders, 5);
+  EXPECT_EQ(whole.leadersByRating, (std::array<std::int64_t, kCommandRatings>{0, 1, 1, 1, 1}));
+  EXPECT_EQ(whole.lowestMorale, 2);
+  EXPECT_EQ(whole.highestMorale, 9);
+  EXPECT_DOUBLE_EQ(whole.meanMorale, (9 + 2 + 15 * 6) / 17.0);
+  EXPECT_EQ(whole.unknownPlatoons, 12);  // the database is empty
+
+  // The regiment alone: its own leader and the companies', without the division's.
+  EXPECT_EQ(StrengthOf(regiment, data.database).leaders, 3);
+}
+
+// Nothing at all gives zeros, not the mean of no morale; a group without children is one unit.
+TEST(Strength, NothingGivesZerosAndTheSummaryGroupsThousands) {
+  TestDatabase data;
+  data.Platoon(1101, "Schuetzenzug", 2);
+  OrgRoot root;
+  const Strength empty = StrengthOf(root, data.database);
+  EXPECT_EQ(empty.ItemCount() + empty.units + empty.lowestMorale + empty.highestMorale, 0);
+  EXPECT_EQ(empty.meanMorale, 0);
+  const OrgItem& company = AddGroup(root, nullptr, kCompany, 100001, 0, 7, "Leere Kompanie");
+  const Strength alone = StrengthOf(company, data.database);
+  EXPECT_EQ(alone.lowestMorale, 7);
+  EXPECT_EQ(StrengthSummary(company, alone), "Leere Kompanie: 0 platoons, 1 unit, value 0");
+
+  OrgGroup& division = AddGroup(root, nullptr, kDivision, 100001, 0, 6, "27. Infanterie-Division");
+  for (int i = 0; i < 1001; ++i)
+    Add(root, &division, kPlatoon, 1101);
+  EXPECT_EQ(StrengthSummary(division, StrengthOf(division, data.database)),
+            "27. Infanterie-Division: 1,001 platoons, 1 unit, value 2,002");
+  const struct {
+    std::int64_t number;
+    const char* text;
+  } cases[] = {{0, "0"},          {999, "999"},           {1000, "1,000"},
+               {1712, "1,712"},   {1234567, "1,234,567"}, {-999, "-999"},
+               {-2500, "-2,500"}, {-100000, "-100,000"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(WithThousands(c.number), c.text);
+}
+
 }  // namespace
-}  // namespace valdren
+}  // namespace valdren::test
