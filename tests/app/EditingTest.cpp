@@ -34,63 +34,57 @@ OrgItem& ItemAt(OrgRoot& root, std::initializer_list<int> rows) {
   return *item;
 }
 
-// Each command on a selected item of the demo organization: what it asks, and the organization
-// it leaves, which is the core's own edit of the same item; undone, the file as it was.
+// Each command on a selected item of the demo organization: what it asks (the question's caption
+// and text, or the status bar's word), and the organization it leaves, which is the core's own
+// edit of the same item; undone, the file as it was; done again, the edit.
 TEST_F(EditingTest, EachCommandAsksWhatItMustAndMakesTheCoresEdit) {
   using Edit = std::function<void(OrgRoot&, OrgItem&)>;
   const Edit none = [](OrgRoot&, OrgItem&) {};
+  const Edit up = [](OrgRoot& r, OrgItem& i) { r.MoveUp(i); };
+  const Edit down = [](OrgRoot& r, OrgItem& i) { r.MoveDown(i); };
+  const Edit top = [](OrgRoot& r, OrgItem& i) { r.MoveToTop(i); };
+  const Edit bottom = [](OrgRoot& r, OrgItem& i) { r.MoveToBottom(i); };
+  const Edit remove = [](OrgRoot& r, OrgItem& i) { r.Remove(i); };
+  const Edit raise = [](OrgRoot& r, OrgItem& i) { r.Raise(i); };
+  const Edit morale = [](OrgRoot&, OrgItem& i) { i.SetMorale(3); };
+  const Edit command = [](OrgRoot&, OrgItem& i) { i.SetCommandRating(5); };
+  const QString deletion =
+      "Confirm Deletion: OK to delete this from Created Units and Organizations?\n";
+  const QString refused = "Organization Change Error: Selected unit or organization cannot be ";
   const struct Case {
     const char* name;
     int command;
     std::initializer_list<int> selected;
     std::optional<MessageAnswer> answer;
     std::optional<int> rating;
-    QString asked;  // the caption of the question, or the status bar's word
+    QString asked;
     Edit edit;
   } cases[] = {
-      {"up", kMoveUp, {0, 1}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.MoveUp(i); }},
-      {"first up", kMoveUp, {0, 0}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.MoveUp(i); }},
-      {"down", kMoveDown, {1}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.MoveDown(i); }},
-      {"top", kMoveToTop, {0, 4}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.MoveToTop(i); }},
-      {"bottom",
-       kMoveToBottom,
-       {0, 1},
-       {},
-       {},
-       "",
-       [](OrgRoot& r, OrgItem& i) { r.MoveToBottom(i); }},
-      {"delete",
+      {"up", kMoveUp, {0, 1}, {}, {}, "", up},
+      {"first up", kMoveUp, {0, 0}, {}, {}, "", up},
+      {"down", kMoveDown, {1}, {}, {}, "", down},
+      {"top", kMoveToTop, {0, 4}, {}, {}, "", top},
+      {"bottom", kMoveToBottom, {0, 1}, {}, {}, "", bottom},
+      {"delete", kDelete, {0, 1}, MessageAnswer::kOk, {}, deletion + "Divisionsstab", remove},
+      {"delete cancelled",
        kDelete,
-       {0, 1},
-       MessageAnswer::kOk,
-       {},
-       "Confirm Deletion",
-       [](OrgRoot& r, OrgItem& i) { r.Remove(i); }},
-      {"delete cancelled", kDelete, {0}, MessageAnswer::kCancel, {}, "Confirm Deletion", none},
-      {"raise", kRaise, {0, 1}, {}, {}, "", [](OrgRoot& r, OrgItem& i) { r.Raise(i); }},
-      {"raise refused", kRaise, {0}, {}, {}, "Organization Change Error", none},
-      {"lower refused", kLower, {1}, {}, {}, "Organization Change Error", none},
-      {"morale",
-       kChangeMorale,
-       {0, 1},
-       {},
-       3,
-       "Morale Dialog",
-       [](OrgRoot&, OrgItem& i) { i.SetMorale(3); }},
-      {"morale cancelled", kChangeMorale, {0, 1}, {}, std::nullopt, "Morale Dialog", none},
-      {"command",
-       kChangeCommand,
        {0},
+       MessageAnswer::kCancel,
        {},
-       5,
-       "Command Dialog",
-       [](OrgRoot&, OrgItem& i) { i.SetCommandRating(5); }},
+       deletion + "16. Panzer-Division",
+       none},
+      {"raise", kRaise, {0, 1}, {}, {}, "", raise},
+      {"raise refused", kRaise, {0}, {}, {}, refused + "raised", none},
+      {"lower refused: another side", kLower, {1}, {}, {}, refused + "lowered", none},
+      {"morale", kChangeMorale, {0, 1}, {}, 3, "Morale Dialog: 8", morale},
+      {"morale cancelled", kChangeMorale, {0, 1}, {}, std::nullopt, "Morale Dialog: 8", none},
+      {"command", kChangeCommand, {0}, {}, 5, "Command Dialog: 0", command},
       {"no leader",
        kChangeCommand,
        {0, 1, 1},
        {},
        {},
-       "Selected unit or organization has no leaders",
+       "status: Selected unit or organization has no leaders",
        none},
   };
   const std::string opened = Saved();
@@ -104,9 +98,12 @@ TEST_F(EditingTest, EachCommandAsksWhatItMustAndMakesTheCoresEdit) {
     if (c.answer) prompter.answers = {*c.answer};
     prompter.ratings = {c.rating};
     Trigger(c.command);
-    const QString asked = prompter.asked.empty() ? frame->statusBar()->currentMessage()
-                                                 : prompter.asked.back().caption;
-    EXPECT_EQ(asked, c.asked);
+    const QString status = frame->statusBar()->currentMessage();
+    EXPECT_EQ(prompter.asked.empty()
+                  ? (status.isEmpty() ? "" : "status: " + status)
+                  : prompter.asked.back().caption + ": " + prompter.asked.back().text,
+              c.asked);
+    EXPECT_TRUE(!c.answer || prompter.asked.back().buttons == MessageButtons::kOkCancel);
     EXPECT_EQ(Saved(), WriteOrganization(expected));
     const bool changed = Saved() != opened;
     EXPECT_EQ(frame->Modified(), changed);
@@ -116,24 +113,6 @@ TEST_F(EditingTest, EachCommandAsksWhatItMustAndMakesTheCoresEdit) {
     frame->Editing().Redo();
     EXPECT_EQ(Saved(), WriteOrganization(expected));
   }
-}
-
-TEST_F(EditingTest, QuestionsNameTheItemAndPresetItsValue) {
-  Select({0});
-  Trigger(kDelete);
-  EXPECT_EQ(prompter.asked.back().text,
-            "OK to delete this from Created Units and Organizations?\n16. Panzer-Division");
-  EXPECT_EQ(prompter.asked.back().buttons, MessageButtons::kOkCancel);
-  Select({0, 1});
-  Trigger(kChangeMorale);
-  EXPECT_EQ(prompter.asked.back().text, "8");  // the staff's morale
-  Trigger(kRaise);
-  Select({0});
-  Trigger(kRaise);
-  EXPECT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be raised");
-  Select({1});
-  Trigger(kLower);  // the British division cannot go into the German one: another side
-  EXPECT_EQ(prompter.asked.back().text, "Selected unit or organization cannot be lowered");
 }
 
 // A moved or restored item stays selected where it went.
