@@ -48,7 +48,6 @@ TEST_F(AdditionsTest, TheStrengthFieldFollowsSelectionAndChanges) {
   EXPECT_TRUE(staff.startsWith("Divisionsstab: 5 platoons")) << staff.toStdString();
 }
 
-// The staff's five platoons are of five templates, one each.
 // The staff's five platoons are of five templates, one each: the ties come in the order of their
 // names. In January 1945 the reconnaissance platoon has left the lists, the others not yet.
 TEST_F(AdditionsTest, TheStrengthWindowListsTheTemplatesAndExportsThem) {
