@@ -97,17 +97,13 @@ void CatalogPane::OnCatalogExpanding(const QModelIndex& index, bool expanding) {
   AfterCatalogWork();
 }
 
-// A box has closed: picking the month or year it showed changes nothing.
+// A box has closed: picking the month or year it showed changes nothing; another date is the
+// window's to make, as a change of the document that can be undone.
 void CatalogPane::OnFilterChange(QComboBox* box) {
-  {
-    WaitCursor wait;
-    const std::string text = ToGameText(box->currentText());
-    if (box == monthBox_ ? !catalog_->OnMonthFilterChange(text)
-                         : !catalog_->OnYearFilterChange(text))
-      return;
-  }
-  AfterCatalogWork();
-  Q_EMIT DateChosen(catalog_->FilterDate());
+  const std::string text = ToGameText(box->currentText());
+  const std::optional<CatalogDate> date =
+      box == monthBox_ ? catalog_->OnMonthFilterChange(text) : catalog_->OnYearFilterChange(text);
+  if (date) Q_EMIT DateChosen(*date);
 }
 
 void CatalogPane::SetDate(CatalogDate date) {

@@ -106,7 +106,8 @@ void MainFrame::ConnectCommands() {
     UpdateCommands();
   });
   CatalogPane* catalog = catalog_.get();
-  connect(catalog, &CatalogPane::DateChosen, this, &MainFrame::OnDateChosen);
+  connect(catalog, &CatalogPane::DateChosen, editing, &OrgEditing::ChangeDate);
+  connect(editing, &OrgEditing::DateChanged, catalog, &CatalogPane::SetDate);
   connect(catalog, &CatalogPane::Said, this,
           [this](const QString& text) { statusBar()->showMessage(text, 10000); });
 }
@@ -234,13 +235,6 @@ void MainFrame::OfferRecovery() {
 void MainFrame::closeEvent(QCloseEvent* event) {
   createdTree_->CommitEdit();
   DocFrame::closeEvent(event);
-}
-
-// A date picked in a filter box is the organization's, and a change to the document.
-void MainFrame::OnDateChosen(CatalogDate date) {
-  editing_->Organization().month = date.month;
-  editing_->Organization().year = date.year;
-  SetModified(true);
 }
 
 // ---- Building and editing

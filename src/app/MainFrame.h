@@ -96,7 +96,6 @@ class MainFrame : public DocFrame {
   void ShowBuilt(const OrgItem* item);
   void ChangeError(const QString& text);
   static FileDialogSettings OrgFileDialog(const QString& fileName, bool mustExist);
-  void OnDateChosen(CatalogDate date);
   void UpdateCommands();
 
   std::string commandFile_;

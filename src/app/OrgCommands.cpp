@@ -114,4 +114,14 @@ void SubtreeValueCommand::redo() {
   editing_.Model().ItemChanged(item_);
 }
 
+ChangeDateCommand::ChangeDateCommand(OrgEditing& editing, int month, int year, const QString& text)
+    : QUndoCommand(text), editing_(editing), month_(month), year_(year) {}
+
+void ChangeDateCommand::Swap() {
+  OrgRoot& root = editing_.Organization();
+  std::swap(root.month, month_);
+  std::swap(root.year, year_);
+  Q_EMIT editing_.DateChanged({root.month, root.year});
+}
+
 }  // namespace valdren

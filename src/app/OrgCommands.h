@@ -98,4 +98,20 @@ class SubtreeValueCommand : public QUndoCommand {
   std::vector<std::pair<OrgItem*, std::uint32_t>> before_;
 };
 
+// The organization's month and year, which the catalog's filter shows: done and undone, one
+// date is exchanged for the other, and the window follows (OrgEditing::DateChanged).
+class ChangeDateCommand : public QUndoCommand {
+ public:
+  ChangeDateCommand(OrgEditing& editing, int month, int year, const QString& text);
+  void undo() override { Swap(); }
+  void redo() override { Swap(); }
+
+ private:
+  void Swap();
+
+  OrgEditing& editing_;
+  int month_;
+  int year_;
+};
+
 }  // namespace valdren

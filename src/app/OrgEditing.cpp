@@ -62,6 +62,10 @@ OrgFileStatus OrgEditing::Append(const std::filesystem::path& file) {
   return status;
 }
 
+void OrgEditing::ChangeDate(CatalogDate date) {
+  Push(new ChangeDateCommand(*this, date.month, date.year, tr("Change Date")));
+}
+
 void OrgEditing::Rename(OrgItem& item, const QString& name) {
   Push(new RenameItemCommand(*this, item, String(ToGameText(name)),
                              tr("Rename Unit or Organization")));

@@ -8,6 +8,7 @@
 
 #include "app/CreatedItemModel.h"
 #include "builder/BuilderState.h"
+#include "catalog/CatalogEntry.h"
 #include "org/OrgFile.h"
 #include "org/OrgRoot.h"
 
@@ -51,6 +52,8 @@ class OrgEditing : public QObject {
   // and added at the end of the top level with its template's morale and the next ids: the new
   // item, or null when the build gave none.
   const OrgItem* Build(const UnitTemplate& unit, const NameLists& names, UserChoices* choices);
+  // The organization's month and year, which the catalog's filter shows.
+  void ChangeDate(CatalogDate date);
   // Another organization file's items at the end of the top level, with the next ids.
   OrgFileStatus Append(const std::filesystem::path& file);
   void Rename(OrgItem& item, const QString& name);
@@ -75,6 +78,8 @@ class OrgEditing : public QObject {
 
  Q_SIGNALS:
   void Changed();
+  // The organization's date, done or undone.
+  void DateChanged(CatalogDate date);
 
  private:
   void Push(QUndoCommand* command);

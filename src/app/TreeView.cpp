@@ -3,8 +3,8 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QMenu>
+#include <QToolTip>
 
 #include "app/Images.h"
 
@@ -38,8 +38,8 @@ bool TreeView::viewportEvent(QEvent* event) {
   QStyleOptionViewItem option;
   initViewItemOption(&option);
   const QRect row = visualRect(index);
-  const bool cut = index.isValid() &&
-                   itemDelegateForIndex(index)->sizeHint(option, index).width() > row.width();
+  const bool cut =
+      index.isValid() && itemDelegateForIndex(index)->sizeHint(option, index).width() > row.width();
   if (cut)
     QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), row);
   else

@@ -335,18 +335,16 @@ CatalogRow CatalogModel::MatchRow(const CatalogMatch& match) {
 
 // ---- The filter date
 
-bool CatalogModel::OnMonthFilterChange(std::string_view text) {
+std::optional<CatalogDate> CatalogModel::OnMonthFilterChange(std::string_view text) const {
   const int month = MonthFromName(text);
-  if (month == date_.month) return false;
-  SetFilterDate({month, date_.year});
-  return true;
+  if (month == date_.month) return std::nullopt;
+  return CatalogDate{month, date_.year};
 }
 
-bool CatalogModel::OnYearFilterChange(std::string_view text) {
+std::optional<CatalogDate> CatalogModel::OnYearFilterChange(std::string_view text) const {
   const int year = YearFromName(text);
-  if (year == date_.year) return false;
-  SetFilterDate({date_.month, year});
-  return true;
+  if (year == date_.year) return std::nullopt;
+  return CatalogDate{date_.month, year};
 }
 
 void CatalogModel::SetFilterDate(CatalogDate date) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -118,12 +119,11 @@ class CatalogModel {
 
   // ---- The filter date.
   CatalogDate FilterDate() const { return date_; }
-  // A filter box has closed with the text it shows. When that names the date's month (year)
-  // nothing happens and the answer is false. Otherwise the date takes it, the catalog is
-  // refreshed and the answer is true: the organization takes the new month (year) and the
-  // document counts as changed.
-  bool OnMonthFilterChange(std::string_view text);
-  bool OnYearFilterChange(std::string_view text);
+  // A filter box has closed with the text it shows: the date it names, or nothing when that is
+  // the filter date already. The change is the caller's to make (SetFilterDate): the organization
+  // takes the new date, and the document counts as changed.
+  std::optional<CatalogDate> OnMonthFilterChange(std::string_view text) const;
+  std::optional<CatalogDate> OnYearFilterChange(std::string_view text) const;
   // The date of a new or opened organization, taken as it is (a date read from a file is not
   // range checked); the catalog is refreshed even when the date stays the same.
   void SetFilterDate(CatalogDate date);

@@ -290,6 +290,14 @@ TEST_F(DocumentTest, FilterChangesRefillExpandedNationsAndMarkTheDocument) {
   EXPECT_EQ(frame->Editing().Organization().year, 39);
   EXPECT_TRUE(catalog->isExpanded(At(catalog, {1})));
   EXPECT_EQ(Names(At(catalog, {1, 0})).size(), 35);
+  // A step of its own: undone, the box, the organization and the catalog are at 1941 again.
+  EXPECT_EQ(frame->Commands().Undo()->statusTip(), "Undo Change Date");
+  frame->Editing().Undo();
+  EXPECT_EQ(frame->Catalog().YearBox()->currentText(), "1941");
+  EXPECT_EQ(frame->Editing().Organization().year, 41);
+  EXPECT_EQ(Names(At(catalog, {1, 0})).size(), 37);
+  frame->Editing().Redo();
+  EXPECT_EQ(Names(At(catalog, {1, 0})).size(), 35);
 
   prompter.files = {PathOf("main.org")};
   prompter.answers = {MessageAnswer::kNo};

@@ -81,17 +81,17 @@ TEST(CatalogFilter, TheSameValueChangesNothingAnotherRefreshesAndChangesTheDocum
   model.OnCatalogExpanding(model.NationRow(1), true);
   EXPECT_FALSE(model.IsFilled(1));
 
-  EXPECT_FALSE(model.OnYearFilterChange("1941"));
-  EXPECT_FALSE(model.OnMonthFilterChange("June"));
-  EXPECT_EQ(model.FilterDate(), (CatalogDate{6, 41}));
-  EXPECT_TRUE(model.OnYearFilterChange("1942"));
-  EXPECT_EQ(model.FilterDate(), (CatalogDate{6, 42}));
+  // A box's text names a new date or none; the caller then sets it.
+  EXPECT_EQ(model.OnYearFilterChange("1941"), std::nullopt);
+  EXPECT_EQ(model.OnMonthFilterChange("June"), std::nullopt);
+  EXPECT_EQ(model.OnYearFilterChange("1942"), (CatalogDate{6, 42}));
+  model.SetFilterDate({6, 42});
   EXPECT_EQ(model.Text(model.Child(model.EchelonGroupRow(1, 1), 0)), "From 1942");
-  EXPECT_TRUE(model.OnMonthFilterChange(""));  // no selection reads as January
-  EXPECT_EQ(model.FilterDate(), (CatalogDate{1, 42}));
-  EXPECT_FALSE(model.OnMonthFilterChange("january"));
-  EXPECT_TRUE(model.OnYearFilterChange(""));
-  EXPECT_EQ(model.FilterDate(), (CatalogDate{1, 39}));
+  EXPECT_EQ(model.OnMonthFilterChange(""), (CatalogDate{1, 42}));  // no selection reads as January
+  model.SetFilterDate({1, 42});
+  EXPECT_EQ(model.OnMonthFilterChange("january"), std::nullopt);
+  EXPECT_EQ(model.OnYearFilterChange(""), (CatalogDate{1, 39}));
+  model.SetFilterDate({1, 39});
   EXPECT_FALSE(model.IsFilled(1));
 }
 

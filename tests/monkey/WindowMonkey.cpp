@@ -66,14 +66,6 @@ int FromEnvironment(const char* name, int otherwise) {
   return value && *value ? std::atoi(value) : otherwise;
 }
 
-// The bytes of an organization file without its date line: dates are not undone.
-std::string WithoutDate(const std::string& bytes) {
-  const std::size_t second = bytes.find('\n');
-  const std::size_t third = bytes.find('\n', second + 1);
-  const std::size_t fourth = bytes.find('\n', third + 1);
-  return fourth == std::string::npos ? bytes : bytes.substr(0, third) + bytes.substr(fourth);
-}
-
 // Text typed as a keyboard of any layout types it: a key press carrying each character.
 void Type(QWidget* widget, const QString& text) {
   for (const QChar character : text) {
@@ -414,15 +406,15 @@ void Monkey::CheckCreatedRows(const QModelIndex& index, const OrgItem* item) {
     CheckCreatedRows(model->index(row++, 0, index), node.item);
 }
 
-// Every step since the last file command undone gives what that command left, but for the date,
-// which is no step; done again, what there is now. Not while a name is being typed: the commands
+// Every step since the last file command undone gives what that command left; done again, what
+// there is now. Not while a name is being typed: the commands
 // that undo a step take it first, and the stack is driven here without them.
 void Monkey::CheckUndo(const std::string& now) {
   const CreatedTree* tree = frame_->Created();
   if (tree->indexWidget(tree->currentIndex())) return;
   QUndoStack* stack = &frame_->Editing().History();
   if (stack->count() == 0) {
-    opened_ = WithoutDate(now);
+    opened_ = now;
     return;
   }
   // Undoing a built army costs much: a history is walked once, after it has changed.
@@ -431,7 +423,7 @@ void Monkey::CheckUndo(const std::string& now) {
   undoChecked_ = checked;
   const int index = stack->index();
   stack->setIndex(0);
-  ASSERT_EQ(WithoutDate(WriteOrganization(frame_->Editing().Organization())), opened_)
+  ASSERT_EQ(WriteOrganization(frame_->Editing().Organization()), opened_)
       << "undoing everything does not give the opened organization";
   stack->setIndex(index);
   ASSERT_EQ(WriteOrganization(frame_->Editing().Organization()), now)
