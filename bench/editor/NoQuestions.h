@@ -22,6 +22,7 @@ class NoQuestions : public Prompter {
   void About(const QString&, const QString&) override {}
   std::optional<std::filesystem::path> OpenFile(const FileDialogSettings&) override { return file; }
   std::optional<std::filesystem::path> SaveFile(const FileDialogSettings&) override { return file; }
+  std::optional<std::filesystem::path> ChooseFolder(const QString&) override { return file; }
   std::optional<int> AskMorale(int value) override { return value; }
   std::optional<int> AskCommandRating(int value) override { return value; }
   int AskChoice(const OrgTemplate&, const SubunitGroup&) override { return 0; }

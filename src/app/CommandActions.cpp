@@ -59,6 +59,8 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
   find_ = NewAction(tr("&Find in Catalog..."), tr("Find a template in the catalog by its name"),
                     tr("Find in Catalog"));
   find_->setShortcuts(QKeySequence::Find);
+  gameFolder_ = NewAction(tr("Game &Folder..."), tr("Choose the game folder whose database to use"),
+                          tr("Game Folder"));
 
   // Keys without a menu item: F1 anywhere (the help's menu item names it in its text), and F3
   // and Shift+F3 through the find bar's matches.
@@ -146,12 +148,15 @@ void CommandActions::AddButtons(Toolbar& toolbar) const {
 
 void CommandActions::CreateMenus(TreeView& catalog, TreeView& created) {
   QMenuBar* bar = window_.menuBar();
+  QMenu* fileMenu = nullptr;
+  QMenu* editMenu = nullptr;
   bar->setObjectName(QStringLiteral("FileMenu"));
   for (const MenuLayout& layout : MenuBarLayout()) {
     // Styles that can right-align the Help menu do so after a separator.
     if (layout.id == MenuId::kHelp) bar->addSeparator();
     QMenu* menu = bar->addMenu(Text(layout.title));
-    if (layout.id == MenuId::kEdit) editMenu_ = menu;
+    if (layout.id == MenuId::kFile) fileMenu = menu;
+    if (layout.id == MenuId::kEdit) editMenu = menu;
     for (const int id : layout.items) {
       if (id == 0)
         menu->addSeparator();
@@ -159,8 +164,10 @@ void CommandActions::CreateMenus(TreeView& catalog, TreeView& created) {
         menu->addAction(Action(id));
     }
   }
-  editMenu_->addSeparator();
-  editMenu_->addActions({undo_, redo_, strength_, find_});
+  fileMenu->addSeparator();
+  fileMenu->addAction(gameFolder_);
+  editMenu->addSeparator();
+  editMenu->addActions({undo_, redo_, strength_, find_});
   catalog.SetPopupMenu(PopupMenu(2, std::array{int{kAddAuto}, int{kAddUser}}));
   created.SetPopupMenu(PopupMenu(3, EditingCommands()));
 }

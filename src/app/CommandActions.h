@@ -21,9 +21,9 @@ class TreeView;
 // The window's commands as actions, and the places they show: the menu bar ("FileMenu"), the
 // toolbar's buttons, the two trees' popup menus ("2" and "3") and the keys. One action a command,
 // shared by all of them, so that they are enabled together and say the same. What the editor
-// adds to the game's commands (Undo, Redo, Strength of Selection, Find in Catalog) comes at the
-// end of the Edit menu, after a separator. Which commands are enabled follows the two trees'
-// selections.
+// adds to the game's commands comes at the end of a menu, after a separator: Game Folder on the
+// File menu, Undo, Redo, Strength of Selection and Find in Catalog on the Edit menu. Which commands
+// are enabled follows the two trees' selections.
 class CommandActions : public QObject {
   Q_OBJECT
 
@@ -36,6 +36,7 @@ class CommandActions : public QObject {
   QAction* Redo() const { return redo_; }
   QAction* Strength() const { return strength_; }
   QAction* Find() const { return find_; }
+  QAction* GameFolder() const { return gameFolder_; }
   QAction* FindNext() const { return findNext_; }
   QAction* FindPrevious() const { return findPrevious_; }
   // F1 anywhere in the window: the "ProgramAccel" key.
@@ -70,10 +71,10 @@ class CommandActions : public QObject {
   QAction* redo_;
   QAction* strength_;
   QAction* find_;
+  QAction* gameFolder_;
   QAction* findNext_;
   QAction* findPrevious_;
   QAction* helpKey_;
-  QMenu* editMenu_ = nullptr;
 };
 
 }  // namespace valdren

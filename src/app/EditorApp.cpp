@@ -1,12 +1,26 @@
 #include "app/EditorApp.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
-#include <filesystem>
+#include <QFile>
+#include <QSettings>
+#include <QTimer>
 
+#include "app/CreatedTree.h"
 #include "app/MainFrame.h"
+#include "app/Prompter.h"
+#include "gui/PathText.h"
 #include "gui/WaitCursor.h"
+#include "oob/DatabaseLoader.h"
 
 namespace valdren {
+
+namespace {
+
+constexpr char kGameFolderKey[] = "gameFolder";
+
+}  // namespace
 
 EditorApp::EditorApp(EditorCommandLine commandLine, Prompter& prompter, ProgramStarter startProgram)
     : commandLine_(std::move(commandLine)),
@@ -16,11 +30,52 @@ EditorApp::EditorApp(EditorCommandLine commandLine, Prompter& prompter, ProgramS
 EditorApp::~EditorApp() = default;
 
 void EditorApp::InitInstance() {
-  // The name under which a settings store would live; the editor keeps no settings.
+  // The name under which the editor's settings and recovery files live.
   QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganizationName));
-  window_ = std::make_unique<MainFrame>(commandLine_.commandFile, std::filesystem::current_path(),
+  MakeWindow(StartFolder());
+}
+
+std::filesystem::path EditorApp::StartFolder() {
+  const std::filesystem::path current = std::filesystem::current_path();
+  if (HoldsDatabase(current)) return current;
+  const QString chosen = QSettings().value(kGameFolderKey).toString();
+  const std::filesystem::path remembered(QFile::encodeName(chosen).toStdString());
+  return !chosen.isEmpty() && HoldsDatabase(remembered) ? remembered : current;
+}
+
+// The command-line file belongs to the first window only; a window made for another game folder
+// starts empty.
+// The new window is up before the old one goes, so the program never runs out of windows.
+void EditorApp::MakeWindow(const std::filesystem::path& folder) {
+  std::unique_ptr<MainFrame> old = std::move(window_);
+  window_ = std::make_unique<MainFrame>(old ? std::string() : commandLine_.commandFile, folder,
                                         prompter_);
+  prompter_.SetOwner(window_.get());
+  QObject::connect(window_->Commands().GameFolder(), &QAction::triggered, window_.get(),
+                   [this] { ChooseGameFolder(); });
   window_->showMaximized();
+  if (!HoldsDatabase(folder))
+    QTimer::singleShot(0, window_.get(), [this, folder] { OfferGameFolder(folder); });
+}
+
+// Once the window has done what it does when first shown: the command-line file, a recovery.
+void EditorApp::OfferGameFolder(const std::filesystem::path& folder) {
+  const MessageAnswer answer =
+      prompter_.Message(QObject::tr("No game database was found in %1.\n\nChoose the game folder?")
+                            .arg(PathText(folder)),
+                        QObject::tr("Game Folder"), MessageIcon::kQuestion, MessageButtons::kYesNo);
+  if (answer == MessageAnswer::kYes) ChooseGameFolder();
+}
+
+void EditorApp::ChooseGameFolder() {
+  window_->Created()->CommitEdit();
+  if (!window_->SaveModified()) return;
+  const std::optional<std::filesystem::path> folder =
+      prompter_.ChooseFolder(QObject::tr("Choose the Game Folder"));
+  if (!folder) return;
+  QSettings().setValue(kGameFolderKey, PathText(*folder));
+  // The old window goes once the command that chose the folder has returned.
+  QTimer::singleShot(0, qApp, [this, chosen = *folder] { MakeWindow(chosen); });
 }
 
 void EditorApp::ExitInstance() {

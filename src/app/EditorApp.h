@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -25,8 +26,10 @@ class EditorApp {
   EditorApp(EditorCommandLine commandLine, Prompter& prompter, ProgramStarter startProgram);
   ~EditorApp();
 
-  // Makes the main window for the current folder and shows it maximised, whatever the launcher
-  // asked for.
+  // Makes the main window for the game folder and shows it maximised, whatever the launcher
+  // asked for. The game folder is the current one when it holds a database, as when the game
+  // starts the editor; otherwise the one chosen last time; otherwise, once the window is up, the
+  // user is told that none was found and offered the choice.
   void InitInstance();
   // After the window has closed: the game again, under the wait cursor, if it started us.
   void ExitInstance();
@@ -35,6 +38,13 @@ class EditorApp {
   MainFrame* Window() const { return window_.get(); }
 
  private:
+  static std::filesystem::path StartFolder();
+  void MakeWindow(const std::filesystem::path& folder);
+  // Game Folder: after the save question, a folder; the window is made anew for it and the
+  // choice remembered.
+  void ChooseGameFolder();
+  void OfferGameFolder(const std::filesystem::path& folder);
+
   EditorCommandLine commandLine_;
   Prompter& prompter_;
   ProgramStarter startProgram_;

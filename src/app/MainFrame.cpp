@@ -21,6 +21,7 @@
 #include "gui/GameText.h"
 #include "gui/PathText.h"
 #include "gui/WaitCursor.h"
+#include "oob/DatabaseLoader.h"
 #include "oob/ErrorLog.h"
 #include "org/OrgFile.h"
 
@@ -81,7 +82,9 @@ void MainFrame::CreateTrees() {
   splitter_ = new TreeSplitter(*catalog_, *createdTree_, client_);
 }
 
+// A folder without a database (the editor started outside the game's) gets no error.log.
 void MainFrame::LoadDatabase() {
+  if (!HoldsDatabase(folder_)) return;
   ErrorText error;
   {
     WaitCursor wait;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+class QWidget;
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -32,6 +34,8 @@ struct FileDialogSettings {
 class Prompter {
  public:
   virtual ~Prompter() = default;
+  // The window that owns the boxes and dialogs from now on; answers by script need none.
+  virtual void SetOwner(QWidget* /*owner*/) {}
   // A message box owned by the main window; the answer is the button that closed it (Escape and
   // the close box answer Cancel where there is one, otherwise the only button).
   virtual MessageAnswer Message(const QString& text, const QString& caption, MessageIcon icon,
@@ -45,6 +49,8 @@ class Prompter {
   // chosen file with its folder, or nothing when the dialog was cancelled.
   virtual std::optional<std::filesystem::path> OpenFile(const FileDialogSettings& settings) = 0;
   virtual std::optional<std::filesystem::path> SaveFile(const FileDialogSettings& settings) = 0;
+  // A folder dialog: the folder chosen, or nothing when the dialog was cancelled.
+  virtual std::optional<std::filesystem::path> ChooseFolder(const QString& caption) = 0;
 
   // The morale dialog (1..10) and the command dialog (1..5), preset to the value: the value
   // chosen, or nothing when the dialog was cancelled.

@@ -91,6 +91,13 @@ std::optional<std::filesystem::path> QtPrompter::SaveFile(const FileDialogSettin
   return RunFileDialog(settings, true);
 }
 
+std::optional<std::filesystem::path> QtPrompter::ChooseFolder(const QString& caption) {
+  const QString folder = QFileDialog::getExistingDirectory(owner_, caption, QDir::currentPath(),
+                                                           QFileDialog::DontUseNativeDialog);
+  if (folder.isEmpty()) return std::nullopt;
+  return std::filesystem::path(QFile::encodeName(folder).toStdString());
+}
+
 // Qt's own dialog, so that it looks and behaves the same everywhere and is centred over the
 // window; a name with a wildcard is the filter's business, not a name to show.
 std::optional<std::filesystem::path> QtPrompter::RunFileDialog(const FileDialogSettings& settings,

@@ -11,7 +11,7 @@ namespace valdren {
 // The questions of the window as Qt's own modal dialogs, owned by the main window.
 class QtPrompter : public Prompter {
  public:
-  void SetOwner(QWidget* owner) { owner_ = owner; }
+  void SetOwner(QWidget* owner) override { owner_ = owner; }
   // What the dialogs' Help buttons call with their keyword.
   void SetHelp(std::function<void(const QString&)> showHelp) { showHelp_ = std::move(showHelp); }
 
@@ -22,6 +22,7 @@ class QtPrompter : public Prompter {
   void About(const QString& caption, const QString& text) override;
   std::optional<std::filesystem::path> OpenFile(const FileDialogSettings& settings) override;
   std::optional<std::filesystem::path> SaveFile(const FileDialogSettings& settings) override;
+  std::optional<std::filesystem::path> ChooseFolder(const QString& caption) override;
   std::optional<int> AskMorale(int value) override;
   std::optional<int> AskCommandRating(int value) override;
   int AskChoice(const OrgTemplate& owner, const SubunitGroup& group) override;

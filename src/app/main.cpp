@@ -21,7 +21,6 @@ int main(int argc, char* argv[]) {
                               QProcess::startDetached(program, arguments);
                             });
   editor.InitInstance();
-  prompter.SetOwner(editor.Window());
   prompter.SetHelp(
       [&editor](const QString& keyword) { editor.Window()->Help()->ShowKeyword(keyword); });
   const int status = application.exec();

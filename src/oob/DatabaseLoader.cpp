@@ -54,6 +54,13 @@ ErrorText LoadEchelonFiles(OobDatabase& database, int echelon, const std::filesy
                            });
 }
 
+bool HoldsDatabase(const std::filesystem::path& folder) {
+  if (HasFileOfSet(folder, EchelonStem(kPlatoon), "obx")) return true;
+  for (int echelon = kCompany; echelon <= kArmy; ++echelon)
+    if (HasFileOfSet(folder, EchelonStem(echelon), "oob")) return true;
+  return false;
+}
+
 // References resolve only against what is loaded already, so platoons come first and each
 // echelon after the ones below it.
 ErrorText OobDatabase::LoadDatabase(const std::filesystem::path& folder, ErrorLog& log) {

@@ -23,4 +23,7 @@ ErrorText LoadOobFile(OobDatabase& database, int echelon, std::string_view fileN
 ErrorText LoadEchelonFiles(OobDatabase& database, int echelon, const std::filesystem::path& folder,
                            TextFileReader& reader, ErrorLog& log);
 
+// Whether the folder holds a game's database: a platoon file or an .oob file of any echelon.
+bool HoldsDatabase(const std::filesystem::path& folder);
+
 }  // namespace valdren

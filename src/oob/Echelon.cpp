@@ -4,8 +4,8 @@ namespace valdren {
 
 namespace {
 constexpr std::string_view kLetters = "PCBRGDKA";
-constexpr std::string_view kStems[kEchelonCount] = {
-    "platoon", "company", "battalion", "regiment", "brigade", "division", "corps", "army"};
+constexpr std::string_view kStems[kEchelonCount] = {"platoon", "company",  "battalion", "regiment",
+                                                    "brigade", "division", "corps",     "army"};
 }  // namespace
 
 char EchelonLetter(int echelon) {
@@ -17,6 +17,8 @@ int EchelonFromLetter(char letter) {
   return echelon == std::string_view::npos ? kPlatoon : static_cast<int>(echelon);
 }
 
-std::string_view EchelonStem(int echelon) { return kStems[echelon]; }
+std::string_view EchelonStem(int echelon) {
+  return kStems[echelon];
+}
 
 }  // namespace valdren

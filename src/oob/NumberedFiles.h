@@ -21,4 +21,8 @@ ErrorText LoadNumberedFiles(const std::filesystem::path& folder, std::string_vie
                             std::string_view extension, TextFileReader& reader,
                             const FileLoader& load);
 
+// Whether the folder holds a file of the set, numbered or plain.
+bool HasFileOfSet(const std::filesystem::path& folder, std::string_view stem,
+                  std::string_view extension);
+
 }  // namespace valdren

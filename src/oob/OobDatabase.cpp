@@ -49,7 +49,8 @@ std::size_t OobDatabase::EchelonIndex::SlotOf(std::uint32_t reference) const {
 void OobDatabase::EchelonIndex::Reserve(std::size_t references) {
   if (Takes(slots.size(), references)) return;
   std::size_t size = std::max(slots.size(), kFirstSlots);
-  while (!Takes(size, references)) size *= 2;
+  while (!Takes(size, references))
+    size *= 2;
   const auto old = std::exchange(slots, decltype(slots)(size));
   for (const Slot& entry : old)
     if (entry.unit) slots[SlotOf(entry.reference)] = entry;

@@ -192,8 +192,8 @@ struct ReadAhead {
   // The choices of the group line at the index.
   std::span<LineChoice> ChoicesOf(std::size_t index) {
     const std::size_t first = lines.items[index].firstChoice;
-    const std::size_t end = index + 1 < lines.items.size() ? lines.items[index + 1].firstChoice
-                                                           : choices.items.size();
+    const std::size_t end =
+        index + 1 < lines.items.size() ? lines.items[index + 1].firstChoice : choices.items.size();
     return std::span(choices.items).subspan(first, end - first);
   }
 };
@@ -210,8 +210,8 @@ void ReadGroupLines(ReadAhead& ahead, Scanner& file, int& lineCounter,
     read.lineCounter = lineCounter;
     read.unclosedBefore = ahead.unclosed.size();
     Scanner in(line);
-    read.error = ReadGroupLine(ahead.groups.items.emplace_back(memory), in, ahead.choices.items,
-                               database);
+    read.error =
+        ReadGroupLine(ahead.groups.items.emplace_back(memory), in, ahead.choices.items, database);
     if (read.error) return;
   }
 }

@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-
 namespace valdren {
 
 class OrgTemplate;

@@ -103,7 +103,8 @@ void SplitAtComma(String& source, String& destination) {
 
 ErrorText LoadPlatoonFile(OobDatabase& database, std::string_view fileName, std::string_view text) {
   // One platoon a line.
-  database.Reserve(kPlatoon, static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+  database.Reserve(kPlatoon,
+                   static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   Scanner file(text);
   int lineNumber = 1;
   // Each platoon is appended once the next line is read, so that its place in the index comes

@@ -49,6 +49,10 @@ class ScriptedPrompter : public Prompter {
   std::optional<std::filesystem::path> SaveFile(const FileDialogSettings& settings) override {
     return File("Save", settings);
   }
+  std::optional<std::filesystem::path> ChooseFolder(const QString& caption) override {
+    Record({}, caption);
+    return folders.empty() ? std::nullopt : Next(folders);
+  }
 
   std::optional<int> AskMorale(int value) override {
     Record(QString::number(value), "Morale Dialog");
@@ -84,6 +88,7 @@ class ScriptedPrompter : public Prompter {
   std::deque<MessageAnswer> answers;
   std::deque<bool> checks;
   std::deque<std::optional<std::filesystem::path>> files;
+  std::deque<std::optional<std::filesystem::path>> folders;
   std::deque<std::optional<int>> ratings;  // the morale and command dialogs' answers
   std::deque<int> choices;
   std::deque<std::string> descriptions;

@@ -111,6 +111,9 @@ class Monkey : public Prompter {
   void About(const QString&, const QString&) override { Interlude(); }
   std::optional<fs::path> OpenFile(const FileDialogSettings&) override { return AnyFile(); }
   std::optional<fs::path> SaveFile(const FileDialogSettings&) override { return AnyFile(); }
+  std::optional<fs::path> ChooseFolder(const QString&) override {
+    return Interlude(), std::nullopt;
+  }
   std::optional<int> AskMorale(int) override { return AnyRating(10); }
   std::optional<int> AskCommandRating(int) override { return AnyRating(5); }
   int AskChoice(const OrgTemplate&, const SubunitGroup& group) override {
