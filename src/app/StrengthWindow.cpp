@@ -78,6 +78,8 @@ StrengthWindow::StrengthWindow(const QString& name, Strength strength, CatalogDa
   table->sortByColumn(StrengthTableModel::kPlatoons, Qt::DescendingOrder);
   table->horizontalHeader()->setSectionResizeMode(StrengthTableModel::kTemplate,
                                                   QHeaderView::Stretch);
+  table->horizontalHeader()->setSectionResizeMode(StrengthTableModel::kAvailable,
+                                                  QHeaderView::ResizeToContents);
   table->verticalHeader()->hide();
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
