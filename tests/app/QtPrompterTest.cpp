@@ -125,51 +125,40 @@ TEST_F(QtPrompterTest, ChoiceAndDescriptionKeepTheirAnswerHoweverTheyClose) {
 }
 
 // Qt's own file dialog in the current folder, set as the window asks; cancelled, it answers
-// nothing.
+// nothing. A pattern is the filter's, not a name to show.
 TEST_F(QtPrompterTest, FileDialogsStartInTheCurrentFolderWithTheWindowsSettings) {
   test::GameFolder folder;
   const auto previous = std::filesystem::current_path();
   std::filesystem::current_path(folder.Path());
-  const FileDialogSettings open{"Org Files (*.org)", "org", "*.org", true, false};
-  const FileDialogSettings save{"Org Files (*.org)", "org", "main.org", false, true};
-  QFileDialog* shown = nullptr;
-  struct Seen {
-    QFileDialog::AcceptMode mode;
-    QFileDialog::FileMode fileMode;
-    QStringList filters;
-    QString suffix;
-    QString folder;
-    QString name;
-    bool confirmsOverwrite;
-  } seen{};
+  QStringList seen;
   const auto inspect = [&](QWidget* box) {
-    shown = qobject_cast<QFileDialog*>(box);
-    seen = {shown->acceptMode(),
-            shown->fileMode(),
-            shown->nameFilters(),
-            shown->defaultSuffix(),
-            shown->directory().absolutePath(),
-            shown->findChild<QLineEdit*>("fileNameEdit")->text(),
-            !shown->testOption(QFileDialog::DontConfirmOverwrite)};
+    const auto* dialog = qobject_cast<QFileDialog*>(box);
+    seen = {dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open",
+            dialog->fileMode() == QFileDialog::ExistingFile ? "existing" : "any",
+            dialog->nameFilters().join('|'),
+            dialog->defaultSuffix(),
+            QDir(dialog->directory()).canonicalPath(),
+            dialog->findChild<QLineEdit*>("fileNameEdit")->text(),
+            dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "" : "confirms"};
   };
-  const QString here = QDir(QString::fromStdString(folder.Path().string())).absolutePath();
-
+  const QString here = QDir(QString::fromStdString(folder.Path().string())).canonicalPath();
   Then(inspect, BoxAnswerer::Escape);
-  EXPECT_EQ(prompter.OpenFile(open), std::nullopt);
-  EXPECT_EQ(seen.mode, QFileDialog::AcceptOpen);
-  EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
-  EXPECT_EQ(seen.filters, QStringList({"Org Files (*.org)"}));
-  EXPECT_EQ(seen.suffix, "org");
-  EXPECT_EQ(seen.folder, here);
-  EXPECT_EQ(seen.name, "");  // a pattern is the filter's, not a name
-
+  EXPECT_EQ(prompter.OpenFile({"Org Files (*.org)", "org", "*.org", true, false}), std::nullopt);
+  EXPECT_EQ(seen, QStringList({"open", "existing", "Org Files (*.org)", "org", here, "", ""}));
   Then(inspect, BoxAnswerer::File(folder.Path() / "new.org"));
-  EXPECT_EQ(prompter.SaveFile(save), folder.Path() / "new.org");
-  EXPECT_EQ(seen.mode, QFileDialog::AcceptSave);
-  EXPECT_EQ(seen.fileMode, QFileDialog::AnyFile);
-  EXPECT_EQ(seen.name, "main.org");
-  EXPECT_TRUE(seen.confirmsOverwrite);
+  EXPECT_EQ(prompter.SaveFile({"Org Files (*.org)", "org", "main.org", false, true}),
+            folder.Path() / "new.org");
+  EXPECT_EQ(seen,
+            QStringList({"save", "any", "Org Files (*.org)", "org", here, "main.org", "confirms"}));
   std::filesystem::current_path(previous);
+}
+
+// The recovery question has Recover, the default, and Discard.
+TEST_F(QtPrompterTest, RecoveryIsTheDefaultAnswer) {
+  boxes.answers = {[](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); },
+                   BoxAnswerer::Button("Discard")};
+  EXPECT_TRUE(prompter.AskRecovery("Recover?", "Recover Unsaved Changes"));
+  EXPECT_FALSE(prompter.AskRecovery("Recover?", "Recover Unsaved Changes"));
 }
 
 }  // namespace
