@@ -106,15 +106,30 @@ void CatalogPane::OnFilterChange(QComboBox* box) {
   if (date) Q_EMIT DateChosen(*date);
 }
 
+// The template selected stays selected when the new date still lists it.
 void CatalogPane::SetDate(CatalogDate date) {
   monthBox_->setCurrentIndex(date.month >= 1 && date.month <= 12 ? date.month - 1 : -1);
   yearBox_->setCurrentIndex(
       date.year >= kFirstYear && date.year <= kLastYear ? date.year - kFirstYear : -1);
+  const auto [group, unit] = SelectedTemplate();
   {
     WaitCursor wait;
     catalog_->SetFilterDate(date);
   }
   AfterCatalogWork();
+  for (int index = 0; unit && index < catalog_->ChildCount(group); ++index)
+    if (catalog_->Template(catalog_->Child(group, index)) == unit)
+      return tree_->setCurrentIndex(model_->IndexOf(catalog_->Child(group, index)));
+}
+
+// The template row the selection is in, with its echelon group: a row below a template stands
+// for it.
+std::pair<CatalogRow, const UnitTemplate*> CatalogPane::SelectedTemplate() const {
+  CatalogRow row = model_->RowOf(tree_->currentIndex());
+  while (row != kNoRow && catalog_->Entry(catalog_->Parent(row)).kind != CatalogKind::kEchelonGroup)
+    row = catalog_->Parent(row);
+  if (row == kNoRow) return {kNoRow, nullptr};
+  return {catalog_->Parent(row), catalog_->Template(row)};
 }
 
 void CatalogPane::AfterCatalogWork() {
@@ -134,6 +149,7 @@ void CatalogPane::Place(const QRect& rect) {
 
 void CatalogPane::OpenFindBar() {
   if (!findBar_) {
+    beforeFind_ = tree_->currentIndex();
     // A closed bar lives on until the event loop deletes it: what it still sends is its own.
     auto* bar = findBar_ = new FindBar(tree_->parentWidget());
     connect(bar, &FindBar::TextChanged, this, [this, bar] {
@@ -148,9 +164,16 @@ void CatalogPane::OpenFindBar() {
   findBar_->Focus();
 }
 
+// The match the bar went to stays selected where the user can see it; one it folded away gives
+// the selection back to what it was before.
 void CatalogPane::CloseFindBar() {
   if (!findBar_) return;
   FoldWhatTheFindOpened({});
+  for (QModelIndex shown = tree_->currentIndex().parent(); shown.isValid(); shown = shown.parent())
+    if (!tree_->isExpanded(shown)) {
+      tree_->setCurrentIndex(beforeFind_);
+      break;
+    }
   findBar_->hide();
   findBar_->deleteLater();
   findBar_ = nullptr;

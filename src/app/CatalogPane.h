@@ -5,6 +5,7 @@
 #include <QRect>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "app/CatalogBoxes.h"
@@ -81,6 +82,7 @@ class CatalogPane : public QObject {
   void AfterCatalogWork();
   void GoToMatch(const CatalogMatch& match);
   void FoldWhatTheFindOpened(std::span<const QModelIndex> keep);
+  std::pair<CatalogRow, const UnitTemplate*> SelectedTemplate() const;
 
   const TreeImageList& images_;
   CatalogBoxes boxes_;
@@ -92,6 +94,7 @@ class CatalogPane : public QObject {
   FindBar* findBar_ = nullptr;  // only while it is open
   // The rows the find bar expanded to show its matches, and whether it is expanding one now.
   std::vector<QPersistentModelIndex> findOpened_;
+  QPersistentModelIndex beforeFind_;  // the selection when the bar opened
   bool finding_ = false;
   QRect place_;
 };

@@ -41,8 +41,8 @@ class EditorApp {
   static std::filesystem::path StartFolder();
   void MakeWindow(const std::filesystem::path& folder);
   // Game Folder: after the save question, a folder; the window is made anew for it and the
-  // choice remembered.
-  void ChooseGameFolder();
+  // choice remembered. False when the user chose none.
+  bool ChooseGameFolder();
   void OfferGameFolder(const std::filesystem::path& folder);
 
   EditorCommandLine commandLine_;

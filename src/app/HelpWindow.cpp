@@ -1,17 +1,18 @@
 #include "app/HelpWindow.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "app/Commands.h"
 #include "app/Images.h"
 #include "app/Prompter.h"
+#include "gui/ScreenSize.h"
 
 namespace valdren {
 
@@ -48,10 +49,16 @@ HelpWindow::HelpWindow(Prompter& prompter)
   setWindowIcon(ProgramIcon());
   // Left open, it does not keep the program running once the main window has closed.
   setAttribute(Qt::WA_QuitOnClose, false);
-  for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close),
-                                  QKeySequence(Qt::CTRL | Qt::Key_W)})
-    connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
-  resize(720, 560);
+  // Closed with Escape, the platform's close key and Ctrl+W, one action for them all: two
+  // shortcuts of the same key would cancel each other out.
+  auto* closeKeys = new QAction(this);
+  QList<QKeySequence> keys = {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+  for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close))
+    if (!keys.contains(key)) keys << key;
+  closeKeys->setShortcuts(keys);
+  addAction(closeKeys);
+  connect(closeKeys, &QAction::triggered, this, &QWidget::close);
+  ResizeWithinScreen(*this, {720, 560});
 
   auto* contents = new QPushButton(tr("&Contents"), this);
   auto* back = new QPushButton(tr("&Back"), this);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "dialogs/ChoiceDialog.h"
+#include "gui/ScreenSize.h"
 #include "dialogs/CommandDialog.h"
 #include "dialogs/DescDialog.h"
 #include "dialogs/MoraleDialog.h"
@@ -110,6 +111,12 @@ std::optional<std::filesystem::path> QtPrompter::RunFileDialog(const FileDialogS
   dialog.setDefaultSuffix(settings.defaultExtension);
   if (!settings.fileName.isEmpty() && !settings.fileName.contains(QLatin1Char('*')))
     dialog.selectFile(settings.fileName);
+  return RunFileDialog(dialog);
+}
+
+// The file or folder chosen, in a dialog that fits the screen at any scale.
+std::optional<std::filesystem::path> QtPrompter::RunFileDialog(QFileDialog& dialog) {
+  ResizeWithinScreen(dialog, dialog.sizeHint());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().front()).toStdString());
 }

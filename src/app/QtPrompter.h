@@ -4,6 +4,7 @@
 
 #include "app/Prompter.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace valdren {
@@ -31,6 +32,7 @@ class QtPrompter : public Prompter {
 
  private:
   std::optional<std::filesystem::path> RunFileDialog(const FileDialogSettings& settings, bool save);
+  static std::optional<std::filesystem::path> RunFileDialog(QFileDialog& dialog);
 
   QWidget* owner_ = nullptr;
   std::function<void(const QString&)> showHelp_ = [](const QString&) {};

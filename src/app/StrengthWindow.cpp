@@ -17,6 +17,7 @@
 #include "base/Csv.h"
 #include "catalog/CatalogTexts.h"
 #include "gui/GameText.h"
+#include "gui/ScreenSize.h"
 #include "oob/Echelon.h"
 #include "oob/Nations.h"
 
@@ -64,7 +65,7 @@ StrengthWindow::StrengthWindow(const QString& name, Strength strength, CatalogDa
   setObjectName(QStringLiteral("StrengthWindow"));
   setWindowTitle(tr("Strength of %1").arg(name));
   setAttribute(Qt::WA_DeleteOnClose);
-  resize(640, 560);
+  ResizeWithinScreen(*this, {640, 560});
 
   auto* summary = new QLabel(Summary(), this);
   summary->setTextInteractionFlags(Qt::TextSelectableByMouse);

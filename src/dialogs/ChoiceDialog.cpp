@@ -19,8 +19,10 @@ ChoiceDialog::ChoiceDialog(QWidget* owner, std::function<void(const QString&)> s
   // Created in their tab order: OK first, so that it has the focus and Enter confirms.
   connect(AddButton(*this, 1, QStringLiteral("OK"), {27, 121, 50, 14}, true), &QPushButton::clicked,
           this, &QDialog::accept);
-  connect(AddButton(*this, 9, QStringLiteral("Help"), {108, 121, 50, 14}), &QPushButton::clicked,
-          this, [this, showHelp] { showHelp(windowTitle()); });
+  // Help leaves the dialog open, and Enter then still means OK.
+  QPushButton* help = AddButton(*this, 9, QStringLiteral("Help"), {108, 121, 50, 14});
+  help->setAutoDefault(false);
+  connect(help, &QPushButton::clicked, this, [this, showHelp] { showHelp(windowTitle()); });
   AddHelpKey(*this, std::move(showHelp));
   ownerText_ = AddStatic(*this, 101, QString(), {7, 7, 172, 8});
   groupText_ = AddStatic(*this, 102, QString(), {7, 21, 172, 8});

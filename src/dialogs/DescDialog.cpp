@@ -20,8 +20,10 @@ DescDialog::DescDialog(QWidget* owner, std::function<void(const QString&)> showH
   PlaceControl(*this, *edit_, {7, 22, 172, 14});
   connect(AddButton(*this, 1, QStringLiteral("OK"), {37, 45, 50, 14}, true), &QPushButton::clicked,
           this, &QDialog::accept);
-  connect(AddButton(*this, 9, QStringLiteral("Help"), {97, 45, 50, 14}), &QPushButton::clicked,
-          this, [this, showHelp] { showHelp(windowTitle()); });
+  // Help leaves the dialog open, and Enter then still means OK.
+  QPushButton* help = AddButton(*this, 9, QStringLiteral("Help"), {97, 45, 50, 14});
+  help->setAutoDefault(false);
+  connect(help, &QPushButton::clicked, this, [this, showHelp] { showHelp(windowTitle()); });
   AddHelpKey(*this, std::move(showHelp));
   prompt_ = AddStatic(*this, 101, QString(), {7, 7, 172, 8});
   SetSubject({});

@@ -62,7 +62,11 @@ void FitToText(QDialog& dialog) {
     margin = std::min(margin, control->second.left());
     used |= control->second;
   }
-  dialog.setFixedSize(used.size().expandedTo({used.right() + margin, used.bottom() + margin}));
+  // Room for the caption beside the window's icon and buttons, which are about a line high each.
+  const QFontMetrics metrics(dialog.font());
+  const int caption = metrics.horizontalAdvance(dialog.windowTitle()) + 6 * metrics.height();
+  dialog.setFixedSize(
+      used.size().expandedTo({std::max(used.right() + margin, caption), used.bottom() + margin}));
 }
 
 QPushButton* AddButton(QDialog& dialog, int id, const QString& text, const DialogRect& rect,

@@ -90,6 +90,7 @@ TEST_F(AdditionsTest, TheStrengthWindowListsTheTemplatesAndExportsThem) {
 TEST_F(AdditionsTest, FindGoesThroughTheMatchesAcrossNationsAndWraps) {
   TreeView* catalog = frame->Catalog().Tree();
   catalog->expand(At(catalog, {2}));  // Italy, by the user
+  catalog->setCurrentIndex(At(catalog, {2}));
   const QRect catalogClosed = catalog->geometry();
   frame->Catalog().OpenFindBar();
   FindBar* bar = frame->Catalog().Finder();
@@ -145,6 +146,7 @@ TEST_F(AdditionsTest, FindGoesThroughTheMatchesAcrossNationsAndWraps) {
   EXPECT_EQ(frame->Catalog().Finder(), nullptr);
   EXPECT_EQ(catalog->geometry(), catalogClosed);
   EXPECT_EQ(expanded(), QStringList({"Italy"}));
+  EXPECT_EQ(catalog->currentIndex(), At(catalog, {2}));  // the match folded away: as before
 }
 
 }  // namespace

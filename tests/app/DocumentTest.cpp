@@ -275,8 +275,11 @@ TEST_F(DocumentTest, FilterChangesRefillExpandedNationsAndMarkTheDocument) {
   Open();
   TreeView* catalog = frame->Catalog().Tree();
   catalog->expand(At(catalog, {1}));
-  // The demo's German platoons: 37 in June 1941, 35 in June 1939.
+  // The demo's German platoons: 37 in June 1941, 35 in June 1939. The second, listed in both,
+  // stays selected.
   ASSERT_EQ(Names(At(catalog, {1, 0})).size(), 37);
+  catalog->setCurrentIndex(At(catalog, {1, 0, 1}));
+  const QString selected = catalog->currentIndex().data().toString();
   Pick(frame->Catalog().MonthBox(), frame->Catalog().MonthBox()->currentIndex());
   EXPECT_FALSE(frame->Modified());  // picking the shown month again does nothing
   // The wheel turned over a box without the focus passes it by.
@@ -290,6 +293,7 @@ TEST_F(DocumentTest, FilterChangesRefillExpandedNationsAndMarkTheDocument) {
   EXPECT_EQ(frame->Editing().Organization().year, 39);
   EXPECT_TRUE(catalog->isExpanded(At(catalog, {1})));
   EXPECT_EQ(Names(At(catalog, {1, 0})).size(), 35);
+  EXPECT_EQ(catalog->currentIndex().data().toString(), selected);
   // A step of its own: undone, the box, the organization and the catalog are at 1941 again.
   EXPECT_EQ(frame->Commands().Undo()->statusTip(), "Undo Change Date");
   frame->Editing().Undo();

@@ -80,7 +80,10 @@ TEST_F(EditorAppTest, AStartWithoutADatabaseOffersTheGameFolderAndRemembersIt) {
     EXPECT_EQ(nations(editor), 6);
     EXPECT_TRUE(std::filesystem::exists(game_.Path() / "error.log"));
     EXPECT_FALSE(std::filesystem::exists(folder_.Path() / "error.log"));
+    // The game folder is the current one: the file dialogs start there.
+    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), game_.Path()));
   }
+  std::filesystem::current_path(folder_.Path());
   prompter_.asked.clear();
   EditorApp again(ParseEditorCommandLine(""), prompter_, {});
   again.InitInstance();

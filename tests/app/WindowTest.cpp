@@ -85,7 +85,8 @@ TEST_F(WindowTest, DataErrorIsShownBeforeTheWindowAndWhatLoadedStays) {
 
 // The menus are built from the command tables: each menu's entries in order, with their ids and
 // separators, what the editor adds after a last separator without an id (Game Folder; Undo,
-// Redo, Strength, Find), and the Help menu after a separator of the bar. The popups hold the add and the editing commands.
+// Redo, Strength, Find), and the Help menu after a separator of the bar. The popups hold the add
+// and the editing commands.
 TEST_F(WindowTest, MenusAndPopupsFollowTheCommandTables) {
   MainFrame& window = Open();
   EXPECT_EQ(window.menuBar()->objectName(), "FileMenu");
@@ -359,10 +360,13 @@ TEST_F(WindowTest, KeysWorkAsDocumented) {
   key(frame->Created(), Qt::Key_F2);
   EXPECT_NE(frame->Created()->indexWidget(Created({0})), nullptr);  // the name is being edited
 
-  frame->Help()->ShowContents();
-  QApplication::setActiveWindow(frame->Help());
-  QTest::keyClick(frame->Help(), Qt::Key_Escape);
-  EXPECT_FALSE(frame->Help()->isVisible());
+  for (const QKeySequence& close :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    frame->Help()->ShowContents();
+    QApplication::setActiveWindow(frame->Help());
+    QTest::keySequence(frame->Help(), close);
+    EXPECT_FALSE(frame->Help()->isVisible()) << close.toString().toStdString();
+  }
 }
 
 }  // namespace
