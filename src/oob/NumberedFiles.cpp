@@ -1,6 +1,5 @@
 #include "oob/NumberedFiles.h"
 
-#include <cstdio>
 #include <string>
 
 #include "base/TextInput.h"
@@ -15,9 +14,8 @@ constexpr int kNumberedFiles = 20;
 std::string FileName(std::string_view stem, int number, std::string_view extension) {
   std::string name(stem);
   if (number >= 0) {
-    char digits[3];
-    std::snprintf(digits, sizeof digits, "%02d", number);
-    name += digits;
+    name += static_cast<char>('0' + number / 10);
+    name += static_cast<char>('0' + number % 10);
   }
   return name + "." + std::string(extension);
 }
