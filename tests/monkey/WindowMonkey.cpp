@@ -200,6 +200,10 @@ void Monkey::Start() {
   testers_.clear();
   frame_ = std::make_unique<MainFrame>(std::string(), folder_, *this);
   frame_->Editing().SeedBuilder(static_cast<std::uint32_t>(random()));
+  // A first step may already be undoable (a date change), so the new window's organization is
+  // what undoing must come back to.
+  opened_ = WriteOrganization(frame_->Editing().Organization());
+  undoChecked_ = {};
   for (const TreeView* tree : {frame_->Catalog().Tree(), static_cast<TreeView*>(frame_->Created())})
     testers_.push_back(std::make_unique<QAbstractItemModelTester>(
         tree->model(), QAbstractItemModelTester::FailureReportingMode::Fatal));
