@@ -15,13 +15,6 @@ namespace {
 class AdditionsTest : public test::MainFrameFixture {
  protected:
   void SetUp() override { OpenDemoOrganization(); }
-  QModelIndex Created(std::initializer_list<int> rows) const {
-    const QAbstractItemModel* model = frame->Created()->model();
-    QModelIndex index = model->index(0, 0);
-    for (const int row : rows)
-      index = model->index(row, 0, index);
-    return index;
-  }
   QString CatalogSelection() const {
     return frame->Catalog().Tree()->currentIndex().data().toString();
   }

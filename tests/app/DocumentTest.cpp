@@ -1,8 +1,6 @@
 // The window as a document: the file commands, the save question, the title, Append and the
 // command-line file, each answered through the scripted prompter.
 #include <QWheelEvent>
-#include <deque>
-#include <functional>
 
 #include "MainFrameFixture.h"
 #include "app/Commands.h"
@@ -156,52 +154,31 @@ TEST_F(DocumentTest, SaveAsksForANameOnlyWhenThereIsNoneAndAFailedSaveKeepsTheCh
   EXPECT_TRUE(frame->Modified());
 }
 
-// The save question before New, Open and closing: Cancel, or a cancelled Save As after Yes,
-// stops what asked; No gives the changes up.
+// The save question before New, Open and closing the window: Cancel, or a cancelled Save As
+// after Yes, stops what asked, and the changes stay; No gives them up.
 TEST_F(DocumentTest, TheSaveQuestionCanStopWhatAskedIt) {
+  constexpr int kClose = 0;
   const struct {
-    const char* name;
-    std::function<bool(MainFrame&)> command;  // whether it went on
-    std::deque<MessageAnswer> answers;
+    int command;
+    MessageAnswer answer;
     QStringList asked;
-    bool goesOn;
-  } cases[] = {
-      {"close, Cancel",
-       [](MainFrame& w) { return w.close(); },
-       {MessageAnswer::kCancel},
-       {"File Has Changed"},
-       false},
-      {"New, Yes",
-       [](MainFrame& w) {
-         w.OnFileNew();
-         return w.FileName().empty() && !w.Modified();
-       },
-       {MessageAnswer::kYes},
-       {"File Has Changed", "Save"},
-       false},
-      {"Open, Yes",
-       [](MainFrame& w) {
-         w.OnFileOpen();
-         return !w.Modified();
-       },
-       {MessageAnswer::kYes},
-       {"File Has Changed", "Save"},
-       false},
-      {"close, No",
-       [](MainFrame& w) { return w.close(); },
-       {MessageAnswer::kNo},
-       {"File Has Changed"},
-       true},
-  };
+  } cases[] = {{kClose, MessageAnswer::kCancel, {"File Has Changed"}},
+               {kFileNew, MessageAnswer::kYes, {"File Has Changed", "Save"}},
+               {kFileOpen, MessageAnswer::kYes, {"File Has Changed", "Save"}},
+               {kClose, MessageAnswer::kNo, {"File Has Changed"}}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.command);
     Open();
     Edit();
     prompter.asked.clear();
-    prompter.answers = c.answers;
-    EXPECT_EQ(c.command(*frame), c.goesOn);
+    prompter.answers = {c.answer};
+    const bool goesOn = c.answer == MessageAnswer::kNo;
+    if (c.command == kClose)
+      EXPECT_EQ(frame->close(), goesOn);
+    else
+      Trigger(c.command);
     EXPECT_EQ(prompter.Captions(), c.asked);
-    EXPECT_EQ(frame->Modified(), !c.goesOn);
+    EXPECT_EQ(frame->Modified(), !goesOn);
   }
 }
 

@@ -1,6 +1,7 @@
 // Building and editing in the window, each change undone and done again.
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <deque>
 #include <functional>
 #include <random>
 
@@ -129,19 +130,7 @@ TEST_F(EditingTest, TheChangedItemStaysSelected) {
   EXPECT_EQ(frame->Created()->currentIndex().data().toString(), staff);
 }
 
-TEST_F(EditingTest, RenameStoresAndShowsTheNameWithoutItsParentheses) {
-  auto* model = frame->Created()->model();
-  model->setData(Created({1}), "7th (Reserve) Division");
-  EXPECT_EQ(Created({1}).data().toString(), "7th  Division");
-  EXPECT_TRUE(frame->Modified());
-  frame->Editing().Undo();
-  EXPECT_EQ(Created({1}).data().toString(), "7th Infantry Division");
-  // Neither the root nor a unit line takes a name.
-  EXPECT_FALSE(model->flags(Created({})) & Qt::ItemIsEditable);
-  EXPECT_FALSE(model->flags(Created({0, 0, 0})) & Qt::ItemIsEditable);
-}
-
-// A rename, a morale change and their undoing each tell the views of every row they change. The
+// A rename, a morale change and their undoing each tell the views of every row they change. A
 // name read from a file comes back with its parentheses, and an undo after a save is a change.
 TEST_F(EditingTest, ChangesAndTheirUndoTellTheViewsAndPutBackTheNameAsRead) {
   std::string file = folder.Read("main.org");
@@ -161,8 +150,14 @@ TEST_F(EditingTest, ChangesAndTheirUndoTellTheViewsAndPutBackTheNameAsRead) {
              index.row() <= last.row();
     });
   };
-  frame->Created()->model()->setData(Created({1}), "Reserve");
+  // A name typed with parentheses is kept without them; the root and a unit line take none.
+  QAbstractItemModel* model = frame->Created()->model();
+  model->setData(Created({1}), "Reserve (Nord) Gruppe");
+  EXPECT_EQ(Created({1}).data().toString(), "Reserve  Gruppe");
   EXPECT_TRUE(told(Created({1})));
+  EXPECT_TRUE(frame->Modified());
+  EXPECT_FALSE(model->flags(Created({})) & Qt::ItemIsEditable);
+  EXPECT_FALSE(model->flags(Created({0, 0, 0})) & Qt::ItemIsEditable);
   Trigger(kFileSave);
   ASSERT_FALSE(frame->Modified());
   changed.clear();
@@ -200,23 +195,19 @@ TEST_F(EditingTest, AnAutomaticBuildGoesLastSelectedAndUndoneAndRedoneAsDrawn) {
   EXPECT_EQ(Saved(), built);
 }
 
-// The builder's questions, answered from lists as the tool's --choices file answers them.
-class ListedChoices : public UserChoices {
- public:
-  ListedChoices(std::vector<int> choices, std::vector<std::string> texts)
-      : choices_(std::move(choices)), texts_(std::move(texts)) {}
-  int AskChoice(const OrgTemplate&, const SubunitGroup&) override {
-    return next_ < choices_.size() ? choices_[next_++] : -1;
+// The builder's questions answered from lists, as the tool's --choices file answers them.
+struct ListedChoices : UserChoices {
+  int AskChoice(const OrgTemplate&, const SubunitGroup&) override { return Next(choices, -1); }
+  String AskDesignation(std::string_view) override { return String(Next(texts, {})); }
+  template <typename T>
+  static T Next(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    T next = queue.front();
+    queue.pop_front();
+    return next;
   }
-  String AskDesignation(std::string_view) override {
-    return String(nextText_ < texts_.size() ? texts_[nextText_++] : std::string());
-  }
-
- private:
-  std::vector<int> choices_;
-  std::vector<std::string> texts_;
-  std::size_t next_ = 0;
-  std::size_t nextText_ = 0;
+  std::deque<int> choices;
+  std::deque<std::string> texts;
 };
 
 TEST_F(EditingTest, AUserChoiceBuildIsTheOneTheBuilderMakesFromTheSameAnswersAndSeed) {
@@ -226,11 +217,12 @@ TEST_F(EditingTest, AUserChoiceBuildIsTheOneTheBuilderMakesFromTheSameAnswersAnd
   ASSERT_EQ(At(catalog, {1, 5, 1}).data().toString(), "$(1-26). Panzer-Division");
   catalog->setCurrentIndex(At(catalog, {1, 5, 1}));
 
-  const std::vector<int> choices = {2, 0, 1, 1, 0, 2, 1};
-  const std::vector<std::string> texts = {"11", "3", "IV"};
+  ListedChoices answers;
+  answers.choices = {2, 0, 1, 1, 0, 2, 1};
+  answers.texts = {"11", "3", "IV"};
   frame->Editing().SeedBuilder(7);
-  prompter.choices.assign(choices.begin(), choices.end());
-  prompter.descriptions.assign(texts.begin(), texts.end());
+  prompter.choices = answers.choices;
+  prompter.descriptions = answers.texts;
   Trigger(kAddUser);
   EXPECT_TRUE(prompter.Captions().contains("Choice Dialog"));
   EXPECT_TRUE(prompter.Captions().contains("Description Dialog"));
@@ -238,7 +230,6 @@ TEST_F(EditingTest, AUserChoiceBuildIsTheOneTheBuilderMakesFromTheSameAnswersAnd
   BuilderState state(7);
   OrgRoot expected;
   Builder builder(state, frame->Names(), expected.month, expected.year);
-  ListedChoices answers(choices, texts);
   UserBuilder user(builder, answers);
   const UnitTemplate& unit = *frame->Database().Find(5, 150003);
   AddToOrganization(expected, user.InstantiateByUser(unit, "", nullptr, std::nullopt),

@@ -77,24 +77,29 @@ class DialogsTest : public testing::Test {
   SubunitGroup group_;
 };
 
-TEST_F(DialogsTest, EachDialogHasItsIdsAndTabOrder) {
+// Each dialog's name, caption, tab order and default button. A row of radio buttons is one stop,
+// on the checked one, and the dialogs without Cancel have no 2. The Help button, where there is
+// one, and F1 ask for the dialog's page and leave the dialog open.
+TEST_F(DialogsTest, EachDialogHasItsIdsTabOrderAndHelp) {
   const struct {
     std::shared_ptr<QDialog> dialog;
     const char* name;
     const char* caption;
     QStringList tabOrder;
   } cases[] = {
-      // A row of radio buttons is one stop, on the checked one.
-      {std::make_shared<MoraleDialog>(&owner), "MoraleDialog", "Morale Dialog", {"1", "2", "101"}},
-      {std::make_shared<CommandDialog>(&owner),
+      {std::make_shared<MoraleDialog>(&owner, RecordHelp()),
+       "MoraleDialog",
+       "Morale Dialog",
+       {"1", "2", "101"}},
+      {std::make_shared<CommandDialog>(&owner, RecordHelp()),
        "CommandDialog",
        "Command Dialog",
        {"1", "2", "101"}},
-      {std::make_shared<DescDialog>(&owner, ShowHelp()),
+      {std::make_shared<DescDialog>(&owner, RecordHelp()),
        "DescDialog",
        "Description Dialog",
        {"102", "1", "9"}},
-      {std::make_shared<ChoiceDialog>(&owner, ShowHelp()),
+      {std::make_shared<ChoiceDialog>(&owner, RecordHelp()),
        "ChoiceDialog",
        "Choice Dialog",
        {"1", "9", "103"}},
@@ -103,9 +108,16 @@ TEST_F(DialogsTest, EachDialogHasItsIdsAndTabOrder) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.dialog->objectName(), c.name);
     EXPECT_EQ(c.dialog->windowTitle(), c.caption);
-    EXPECT_EQ(TabOrder(*c.dialog), c.tabOrder);  // and the dialogs without Cancel have no 2
+    EXPECT_EQ(TabOrder(*c.dialog), c.tabOrder);
     EXPECT_TRUE(Find<QPushButton>(*c.dialog, 1)->isDefault());
+    c.dialog->show();
+    QApplication::setActiveWindow(c.dialog.get());
+    if (auto* help = c.dialog->findChild<QPushButton*>("9")) QTest::mouseClick(help, Qt::LeftButton);
+    QTest::keyClick(c.dialog.get(), Qt::Key_F1);
+    EXPECT_TRUE(c.dialog->isVisible());
   }
+  EXPECT_EQ(helpAsked, QStringList({"Morale Dialog", "Command Dialog", "Description Dialog",
+                                    "Description Dialog", "Choice Dialog", "Choice Dialog"}));
 }
 
 // The preset checks its button, or the nearest of the row; however the dialog closes, the rating
@@ -238,24 +250,6 @@ TEST_F(DialogsTest, TheChoiceListsEveryAlternativeAndKeepsWhatIsPicked) {
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);  // as the window system sends it
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(dialog.Selection(), 2);
-}
-
-// The Help button, where there is one, and F1 in every dialog ask for the dialog's page and leave
-// the dialog open.
-TEST_F(DialogsTest, HelpAsksForTheCaptionAndLeavesTheDialogOpen) {
-  DescDialog desc(&owner, RecordHelp());
-  ChoiceDialog choice(&owner, RecordHelp());
-  MoraleDialog morale(&owner, RecordHelp());
-  CommandDialog command(&owner, RecordHelp());
-  for (QDialog* dialog : std::initializer_list<QDialog*>{&desc, &choice, &morale, &command}) {
-    dialog->show();
-    QApplication::setActiveWindow(dialog);
-    if (auto* help = dialog->findChild<QPushButton*>("9")) QTest::mouseClick(help, Qt::LeftButton);
-    QTest::keyClick(dialog, Qt::Key_F1);
-    EXPECT_TRUE(dialog->isVisible()) << dialog->objectName().toStdString();
-  }
-  EXPECT_EQ(helpAsked, QStringList({"Description Dialog", "Description Dialog", "Choice Dialog",
-                                    "Choice Dialog", "Morale Dialog", "Command Dialog"}));
 }
 
 // In any font, every text has the room it needs: no control clipped, none over another, all
