@@ -5,11 +5,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QUndoStack>
+#include <tuple>
 
 #include "app/Commands.h"
 #include "app/CreatedTree.h"
 #include "app/Images.h"
 #include "app/MainFrame.h"
+#include "app/OrgClipboard.h"
 #include "app/Toolbar.h"
 #include "app/TreeView.h"
 
@@ -61,6 +63,20 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
   find_->setShortcuts(QKeySequence::Find);
   gameFolder_ = NewAction(tr("Game &Folder..."), tr("Choose the game folder whose database to use"),
                           tr("Game Folder"));
+
+  const std::tuple<QString, QString, QKeySequence> clipboard[] = {
+      {tr("Cu&t"), tr("Cut the selected unit or organization to the clipboard"), QKeySequence::Cut},
+      {tr("&Copy"), tr("Copy the selected unit or organization to the clipboard"),
+       QKeySequence::Copy},
+      {tr("&Paste"), tr("Paste the unit or organization on the clipboard after the selection"),
+       QKeySequence::Paste},
+      {tr("&Duplicate"), tr("Put a copy of the selected unit or organization after it"),
+       QKeySequence(Qt::CTRL | Qt::Key_D)}};
+  for (std::size_t i = 0; i < clipboard_.size(); ++i) {
+    const auto& [text, prompt, key] = clipboard[i];
+    clipboard_[i] = NewAction(text, prompt, QString(text).remove(QLatin1Char('&')));
+    clipboard_[i]->setShortcut(key);
+  }
 
   // Keys without a menu item: F1 anywhere (the help's menu item names it in its text), and F3
   // and Shift+F3 through the find bar's matches.
@@ -125,6 +141,11 @@ void CommandActions::ConnectTo(MainFrame& window) {
   FollowHistory(editing.History());
   AddTreeKeys(*window.Created());
   run(strength_, [&window] { window.OnStrength(); });
+  auto* clipboard = new OrgClipboard(editing, *window.Created(), window.Prompts(), this);
+  const std::array<void (OrgClipboard::*)(), 4> clipboardHandlers = {
+      &OrgClipboard::Cut, &OrgClipboard::Copy, &OrgClipboard::Paste, &OrgClipboard::Duplicate};
+  for (std::size_t i = 0; i < clipboard_.size(); ++i)
+    run(clipboard_[i], [clipboard, handler = clipboardHandlers[i]] { (clipboard->*handler)(); });
   for (QAction* help : {Action(kHelpContents), helpKey_})
     connect(help, &QAction::triggered, window.Help(), &HelpWindow::ShowContents);
   connect(Action(kAbout), &QAction::triggered, window.Help(), &HelpWindow::ShowAbout);
@@ -168,8 +189,13 @@ void CommandActions::CreateMenus(TreeView& catalog, TreeView& created) {
   fileMenu->addAction(gameFolder_);
   editMenu->addSeparator();
   editMenu->addActions({undo_, redo_, strength_, find_});
+  editMenu->addSeparator();
+  editMenu->addActions({clipboard_.begin(), clipboard_.end()});
   catalog.SetPopupMenu(PopupMenu(2, std::array{int{kAddAuto}, int{kAddUser}}));
-  created.SetPopupMenu(PopupMenu(3, EditingCommands()));
+  QMenu* createdMenu = PopupMenu(3, EditingCommands());
+  createdMenu->addSeparator();
+  createdMenu->addActions({clipboard_.begin(), clipboard_.end()});
+  created.SetPopupMenu(createdMenu);
 }
 
 QMenu* CommandActions::PopupMenu(int id, std::span<const int> commands) {
@@ -180,15 +206,16 @@ QMenu* CommandActions::PopupMenu(int id, std::span<const int> commands) {
   return menu;
 }
 
-// F2 renames and Delete deletes in the tree while it has the focus; the menu shows the keys.
+// F2 renames, Delete deletes and the clipboard's keys work in the tree while it has the focus,
+// so that they never take a key from a text being typed; the menu shows the keys.
 void CommandActions::AddTreeKeys(QWidget& tree) const {
-  const std::pair<int, QKeySequence> keys[] = {{kRename, Qt::Key_F2},
-                                               {kDelete, QKeySequence::Delete}};
-  for (const auto& [id, key] : keys) {
-    Action(id)->setShortcut(key);
-    Action(id)->setShortcutContext(Qt::WidgetShortcut);
-    tree.addAction(Action(id));
-  }
+  Action(kRename)->setShortcut(Qt::Key_F2);
+  Action(kDelete)->setShortcut(QKeySequence::Delete);
+  for (QAction* action : {Action(kRename), Action(kDelete)})
+    tree.addAction(action);
+  tree.addActions({clipboard_.begin(), clipboard_.end()});
+  for (QAction* action : tree.actions())
+    action->setShortcutContext(Qt::WidgetShortcut);
 }
 
 void CommandActions::FollowHistory(QUndoStack& history) {
@@ -214,6 +241,9 @@ void CommandActions::EnableAdd(bool hasTemplate) {
 void CommandActions::EnableEditing(bool hasCreated) {
   for (const int id : EditingCommands())
     Action(id)->setEnabled(hasCreated);
+  // Paste needs no selection: with none, it puts the item at the end.
+  for (QAction* action : {clipboard_[0], clipboard_[1], clipboard_[3]})
+    action->setEnabled(hasCreated);
 }
 
 }  // namespace valdren

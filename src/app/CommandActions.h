@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <array>
 #include <functional>
 #include <map>
 #include <span>
@@ -22,7 +23,8 @@ class TreeView;
 // toolbar's buttons, the two trees' popup menus ("2" and "3") and the keys. One action a command,
 // shared by all of them, so that they are enabled together and say the same. What the editor
 // adds to the game's commands comes at the end of a menu, after a separator: Game Folder on the
-// File menu, Undo, Redo, Strength of Selection and Find in Catalog on the Edit menu. Which commands
+// File menu; Undo, Redo, Strength of Selection and Find in Catalog, then Cut, Copy, Paste and
+// Duplicate on the Edit menu, the last four also on the created tree's popup menu. Which commands
 // are enabled follows the two trees' selections.
 class CommandActions : public QObject {
   Q_OBJECT
@@ -37,6 +39,8 @@ class CommandActions : public QObject {
   QAction* Strength() const { return strength_; }
   QAction* Find() const { return find_; }
   QAction* GameFolder() const { return gameFolder_; }
+  // Cut, Copy, Paste and Duplicate, in that order.
+  const std::array<QAction*, 4>& Clipboard() const { return clipboard_; }
   QAction* FindNext() const { return findNext_; }
   QAction* FindPrevious() const { return findPrevious_; }
   // F1 anywhere in the window: the "ProgramAccel" key.
@@ -72,6 +76,7 @@ class CommandActions : public QObject {
   QAction* strength_;
   QAction* find_;
   QAction* gameFolder_;
+  std::array<QAction*, 4> clipboard_;
   QAction* findNext_;
   QAction* findPrevious_;
   QAction* helpKey_;

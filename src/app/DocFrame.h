@@ -30,6 +30,9 @@ class DocFrame : public QMainWindow {
   const std::filesystem::path& FileName() const { return fileName_; }
   void SetFileName(std::filesystem::path fileName) { fileName_ = std::move(fileName); }
 
+  // Where the window's questions go.
+  Prompter& Prompts() const { return prompter_; }
+
   // "Do you want to save the current file?" when there are changes: true means go on.
   bool SaveModified();
 

@@ -40,6 +40,31 @@ void AddItemsCommand::redo() {
   root.nextId = nextIdAfter_;
 }
 
+InsertItemCommand::InsertItemCommand(OrgEditing& editing, std::unique_ptr<OrgItem> item,
+                                     OrgPlace place, const QString& text)
+    : QUndoCommand(text),
+      editing_(editing),
+      taken_(std::move(item)),
+      item_(*taken_),
+      place_(place) {}
+
+void InsertItemCommand::undo() {
+  taken_ = editing_.Model().Detach(item_);
+  editing_.Organization().nextId = nextIdBefore_;
+}
+
+void InsertItemCommand::redo() {
+  OrgRoot& root = editing_.Organization();
+  if (!numbered_) {
+    numbered_ = true;
+    nextIdBefore_ = root.nextId;
+    root.Number(*taken_);
+    nextIdAfter_ = root.nextId;
+  }
+  editing_.Model().Attach(std::move(taken_), place_);
+  root.nextId = nextIdAfter_;
+}
+
 MoveItemCommand::MoveItemCommand(OrgEditing& editing, OrgItem& item, OrgPlace to,
                                  const QString& text)
     : QUndoCommand(text),

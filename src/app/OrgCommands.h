@@ -41,6 +41,27 @@ class AddItemsCommand : public QUndoCommand {
   int nextIdAfter_ = 0;
 };
 
+// An item with its subtree put in at a place: a paste, a duplicate. The first time it is numbered
+// from the organization's counter; undone it goes with the ids it took, and done again it comes
+// back with them.
+class InsertItemCommand : public QUndoCommand {
+ public:
+  InsertItemCommand(OrgEditing& editing, std::unique_ptr<OrgItem> item, OrgPlace place,
+                    const QString& text);
+  void undo() override;
+  void redo() override;
+  OrgItem& Item() const { return item_; }
+
+ private:
+  OrgEditing& editing_;
+  std::unique_ptr<OrgItem> taken_;
+  OrgItem& item_;
+  OrgPlace place_;
+  bool numbered_ = false;
+  int nextIdBefore_ = 0;
+  int nextIdAfter_ = 0;
+};
+
 // An item moved to another place: the four moves, raise and lower.
 class MoveItemCommand : public QUndoCommand {
  public:

@@ -94,8 +94,15 @@ void OrgEditing::Move(OrgItem& item, int command) {
                                .remove(QLatin1Char('&'))));
 }
 
-void OrgEditing::Delete(OrgItem& item) {
-  Push(new DeleteItemCommand(*this, item, tr("Delete Unit or Organization")));
+void OrgEditing::Delete(OrgItem& item, const QString& step) {
+  Push(new DeleteItemCommand(*this, item,
+                             step.isEmpty() ? tr("Delete Unit or Organization") : step));
+}
+
+OrgItem& OrgEditing::Insert(std::unique_ptr<OrgItem> item, OrgPlace place, const QString& step) {
+  auto* command = new InsertItemCommand(*this, std::move(item), place, step);
+  Push(command);
+  return command->Item();
 }
 
 bool OrgEditing::Raise(OrgItem& item) {

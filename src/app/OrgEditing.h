@@ -61,7 +61,10 @@ class OrgEditing : public QObject {
   void SetCommandRating(OrgItem& item, int rating);
   // The four moves of the list, by their command id.
   void Move(OrgItem& item, int command);
-  void Delete(OrgItem& item);
+  // The step is named Delete unless a name is given (Cut).
+  void Delete(OrgItem& item, const QString& step = {});
+  // An item with its subtree put in at the place, with the next ids: the item in place.
+  OrgItem& Insert(std::unique_ptr<OrgItem> item, OrgPlace place, const QString& step);
   // False when the item cannot be raised (lowered), and nothing changes.
   bool Raise(OrgItem& item);
   bool Lower(OrgItem& item);

@@ -85,8 +85,8 @@ TEST_F(WindowTest, DataErrorIsShownBeforeTheWindowAndWhatLoadedStays) {
 
 // The menus are built from the command tables: each menu's entries in order, with their ids and
 // separators, what the editor adds after a last separator without an id (Game Folder; Undo,
-// Redo, Strength, Find), and the Help menu after a separator of the bar. The popups hold the add
-// and the editing commands.
+// Redo, Strength, Find, then Cut, Copy, Paste, Duplicate), and the Help menu after a separator
+// of the bar. The popups hold the add and the editing commands.
 TEST_F(WindowTest, MenusAndPopupsFollowTheCommandTables) {
   MainFrame& window = Open();
   EXPECT_EQ(window.menuBar()->objectName(), "FileMenu");
@@ -103,8 +103,11 @@ TEST_F(WindowTest, MenusAndPopupsFollowTheCommandTables) {
     expected << Text(menu.title);
     for (const int id : menu.items)
       expected << (id == 0 ? QString("-") : QString::number(id));
-    if (menu.id != MenuId::kHelp) expected << "-";
-    expected << QStringList(menu.id == MenuId::kFile ? 1 : menu.id == MenuId::kEdit ? 4 : 0, "0");
+    if (menu.id == MenuId::kFile)
+      expected << "-"
+               << "0";
+    if (menu.id == MenuId::kEdit)
+      expected << "-" << QStringList(4, "0") << "-" << QStringList(4, "0");
   }
   EXPECT_EQ(shown, expected);
 
@@ -126,7 +129,8 @@ TEST_F(WindowTest, MenusAndPopupsFollowTheCommandTables) {
     return found;
   };
   EXPECT_EQ(ids("2"), QList<int>({kAddAuto, kAddUser}));
-  EXPECT_EQ(ids("3"), QList<int>(EditingCommands().begin(), EditingCommands().end()));
+  EXPECT_EQ(ids("3"), QList<int>(EditingCommands().begin(), EditingCommands().end()) +
+                          QList<int>(5, 0));  // a separator, Cut, Copy, Paste and Duplicate
 }
 
 // Seventeen slots: the add buttons, a separator, the ten editing buttons, a separator, the month
