@@ -284,7 +284,7 @@ void Monkey::ClickInTree() {
         if (!menu) return;
         const QList<QAction*> actions = menu->actions();
         QAction* action = actions.isEmpty() ? nullptr : actions[Pick(actions.size())];
-        if (Chance(20) || !action || !action->isEnabled()) {
+        if (Chance(20) || !action || !action->isEnabled() || action->isSeparator()) {
           menu->close();
           return;
         }
@@ -338,7 +338,9 @@ void Monkey::ShortcutKey() {
       {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
       {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_F, Qt::ControlModifier},
       {Qt::Key_F3, Qt::NoModifier},     {Qt::Key_F3, Qt::ShiftModifier},
-      {Qt::Key_F1, Qt::NoModifier},     {Qt::Key_Escape, Qt::NoModifier}};
+      {Qt::Key_F1, Qt::NoModifier},     {Qt::Key_Escape, Qt::NoModifier},
+      {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
+      {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_D, Qt::ControlModifier}};
   const auto& [key, modifiers] = kKeys[Pick(std::size(kKeys))];
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus ? focus : frame_.get(), key, modifiers);
