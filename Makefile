@@ -1,6 +1,7 @@
 # make test: install what is missing, build, run every test.
 # make run:  install what is missing, build, run the main job on the demo data.
 # make windows-test: the same tests cross-built for Windows and run under Wine.
+# make package: the Debian package valdren_VERSION_amd64.deb; make package-test checks and installs it.
 JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -21,9 +22,15 @@ FUZZ_SECONDS ?= 120
 WINDOWS_PACKAGES := make cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
   googletest libcli11-dev nlohmann-json3-dev wine wine64
 WINDOWS_BUILD ?= build-windows
+# The Debian package: CPack's DEB generator (which asks dpkg-shlibdeps, and needs file to find the
+# programs), help2man for the tool's manual page, and Debian's checkers; installing it, man-db
+# answers man -w.
+PACKAGE_PACKAGES := help2man file dpkg-dev lintian desktop-file-utils appstream
+PACKAGE_TEST_PACKAGES := man-db
+PACKAGE_BUILD ?= build-package
 
 .PHONY: all deps test-deps bench-deps fuzz-deps windows-deps build test run asan-test bench fuzz \
-  windows-test screenshots install clean
+  windows-test screenshots install package-deps package package-test clean
 
 all: build
 
@@ -41,6 +48,9 @@ fuzz-deps:
 
 windows-deps:
 	@./tools/install-packages $(WINDOWS_PACKAGES)
+
+package-deps:
+	@./tools/install-packages $(BUILD_PACKAGES) $(PACKAGE_PACKAGES) $(PACKAGE_TEST_PACKAGES)
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
@@ -121,5 +131,21 @@ windows-test: windows-deps $(WINDOWS_ROOT)/lib/cmake/GTest/GTestConfig.cmake $(W
 	ctest --test-dir $(WINDOWS_BUILD)/valdren -j $(JOBS) --output-on-failure
 	$(WINE_ENV) wineserver --kill
 
+# The package is built in its own folder, in Release without the tests and with Debian's hardening
+# flags; valdren_VERSION_amd64.deb lands here, in place of any older one.
+PACKAGE_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get
+package: package-deps
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVALDREN_TESTS=OFF -DVALDREN_PACKAGE=ON \
+	  -DCMAKE_CXX_FLAGS="$$($(PACKAGE_FLAGS) CPPFLAGS) $$($(PACKAGE_FLAGS) CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(PACKAGE_FLAGS) LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	rm -f $(PACKAGE_BUILD)/valdren_*.deb valdren_*.deb
+	cd $(PACKAGE_BUILD) && cpack
+	cp $(PACKAGE_BUILD)/valdren_*.deb .
+
+# Debian's checkers on the package, then installs it, tries what it installed, and removes it.
+package-test: package
+	./tools/package-test valdren_*.deb
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(PACKAGE_BUILD) valdren_*.deb
