@@ -12,6 +12,7 @@
 #include "app/Images.h"
 #include "app/MainFrame.h"
 #include "app/OrgClipboard.h"
+#include "app/RecentFiles.h"
 #include "app/Toolbar.h"
 #include "app/TreeView.h"
 
@@ -141,6 +142,12 @@ void CommandActions::ConnectTo(MainFrame& window) {
   FollowHistory(editing.History());
   AddTreeKeys(*window.Created());
   run(strength_, [&window] { window.OnStrength(); });
+  connect(&window, &DocFrame::FileUsed, recent_, &RecentFiles::Add);
+  connect(&window, &DocFrame::FileGone, recent_, &RecentFiles::Remove);
+  connect(recent_, &RecentFiles::Chosen, &window, [&window](const std::filesystem::path& file) {
+    window.Created()->CommitEdit();
+    window.OpenRecent(file);
+  });
   auto* clipboard = new OrgClipboard(editing, *window.Created(), window.Prompts(), this);
   const std::array<void (OrgClipboard::*)(), 4> clipboardHandlers = {
       &OrgClipboard::Cut, &OrgClipboard::Copy, &OrgClipboard::Paste, &OrgClipboard::Duplicate};
@@ -187,6 +194,9 @@ void CommandActions::CreateMenus(TreeView& catalog, TreeView& created) {
   }
   fileMenu->addSeparator();
   fileMenu->addAction(gameFolder_);
+  fileMenu->addSeparator();
+  recent_ = new RecentFiles(&window_);
+  fileMenu->addMenu(recent_->Menu());
   editMenu->addSeparator();
   editMenu->addActions({undo_, redo_, strength_, find_});
   editMenu->addSeparator();

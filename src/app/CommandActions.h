@@ -16,16 +16,17 @@ class QWidget;
 namespace valdren {
 
 class MainFrame;
+class RecentFiles;
 class Toolbar;
 class TreeView;
 
 // The window's commands as actions, and the places they show: the menu bar ("FileMenu"), the
 // toolbar's buttons, the two trees' popup menus ("2" and "3") and the keys. One action a command,
 // shared by all of them, so that they are enabled together and say the same. What the editor
-// adds to the game's commands comes at the end of a menu, after a separator: Game Folder on the
-// File menu; Undo, Redo, Strength of Selection and Find in Catalog, then Cut, Copy, Paste and
-// Duplicate on the Edit menu, the last four also on the created tree's popup menu. Which commands
-// are enabled follows the two trees' selections.
+// adds to the game's commands comes at the end of a menu, after a separator: Game Folder, then
+// Open Recent on the File menu; Undo, Redo, Strength of Selection and Find in Catalog, then Cut,
+// Copy, Paste and Duplicate on the Edit menu, the last four also on the created tree's popup menu.
+// Which commands are enabled follows the two trees' selections.
 class CommandActions : public QObject {
   Q_OBJECT
 
@@ -41,6 +42,7 @@ class CommandActions : public QObject {
   QAction* GameFolder() const { return gameFolder_; }
   // Cut, Copy, Paste and Duplicate, in that order.
   const std::array<QAction*, 4>& Clipboard() const { return clipboard_; }
+  RecentFiles& Recent() const { return *recent_; }
   QAction* FindNext() const { return findNext_; }
   QAction* FindPrevious() const { return findPrevious_; }
   // F1 anywhere in the window: the "ProgramAccel" key.
@@ -77,6 +79,7 @@ class CommandActions : public QObject {
   QAction* find_;
   QAction* gameFolder_;
   std::array<QAction*, 4> clipboard_;
+  RecentFiles* recent_ = nullptr;
   QAction* findNext_;
   QAction* findPrevious_;
   QAction* helpKey_;

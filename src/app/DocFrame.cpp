@@ -63,6 +63,19 @@ void DocFrame::OnFileOpen() {
   OpenDocumentFile();
 }
 
+void DocFrame::OpenRecent(const std::filesystem::path& file) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) {
+    prompter_.Message(
+        tr("%1 is no longer there, so it is taken off the recent files.").arg(PathText(file)),
+        tr("Open Recent"), MessageIcon::kExclamation, MessageButtons::kOk);
+    return Q_EMIT FileGone(file);
+  }
+  if (!SaveModified()) return;
+  fileName_ = file;
+  OpenDocumentFile();
+}
+
 void DocFrame::OnFileSave() {
   if (fileName_.empty())
     OnFileSaveAs();
@@ -92,6 +105,7 @@ void DocFrame::closeEvent(QCloseEvent* event) {
 
 void DocFrame::OpenDocumentFile() {
   const OrgFileStatus status = ReadDocument(fileName_);
+  if (status != OrgFileStatus::kUnableToOpen) Q_EMIT FileUsed(fileName_);
   if (status == OrgFileStatus::kDone)
     SetModified(false);
   else
@@ -104,6 +118,7 @@ void DocFrame::SaveDocumentFile() {
   if (status != OrgFileStatus::kDone) return FileError(status, tr("File Write Error"));
   SetModified(false);
   readInPart_.clear();
+  Q_EMIT FileUsed(fileName_);
 }
 
 // Saving writes what the document holds, which for a file read in part is less than the file: the

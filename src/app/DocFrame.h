@@ -41,10 +41,16 @@ class DocFrame : public QMainWindow {
   void OnFileSave();
   void OnFileSaveAs();
   void OnFileExit();
+  // A file chosen from the recent ones: opened as Open opens it, after the save question. A file
+  // that is gone is reported, and nothing else happens.
+  void OpenRecent(const std::filesystem::path& file);
 
  Q_SIGNALS:
   void DocumentChanged();
   void ChangesSavedOrGivenUp();
+  // A file was opened (if only in part) or saved under its name.
+  void FileUsed(const std::filesystem::path& file);
+  void FileGone(const std::filesystem::path& file);
 
  protected:
   virtual void ClearDocument() = 0;

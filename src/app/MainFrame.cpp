@@ -216,6 +216,7 @@ void MainFrame::OpenCommandFile() {
   if (commandFile_.empty()) return;
   SetFileName(commandFile_);
   const OrgFileStatus status = ReadDocument(FileName());
+  if (status != OrgFileStatus::kUnableToOpen) Q_EMIT FileUsed(FileName());
   if (status == OrgFileStatus::kUnableToOpen)
     prompter_.Message(tr("Error opening file"), tr("Open Error"), MessageIcon::kExclamation,
                       MessageButtons::kOk);

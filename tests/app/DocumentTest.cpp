@@ -1,9 +1,12 @@
 // The window as a document: the file commands, the save question, the title, Append and the
 // command-line file, each answered through the scripted prompter.
+#include <QMenu>
+#include <QSettings>
 #include <QWheelEvent>
 
 #include "MainFrameFixture.h"
 #include "app/Commands.h"
+#include "app/RecentFiles.h"
 
 namespace valdren {
 namespace {
@@ -285,6 +288,49 @@ TEST_F(DocumentTest, FilterChangesRefillExpandedNationsAndMarkTheDocument) {
   Trigger(kFileOpen);  // back to the file's June 1941
   EXPECT_EQ(frame->Catalog().YearBox()->currentText(), "1941");
   EXPECT_EQ(Names(At(catalog, {1, 0})).size(), 37);
+}
+
+// The files opened or saved last, newest first: each opens after the save question; one that is
+// gone is reported and dropped, and nothing else happens.
+TEST_F(DocumentTest, RecentFilesOpenAsOpenDoesAndDropWhatIsGone) {
+  QSettings().remove("recentFiles");
+  Open();
+  RecentFiles& recent = frame->Commands().Recent();
+  const auto entries = [&recent] {
+    QStringList texts;
+    for (const QAction* entry : recent.Menu()->actions())
+      texts << entry->text();
+    return texts;
+  };
+  EXPECT_FALSE(recent.Menu()->menuAction()->isEnabled());
+  prompter.files = {PathOf("main.org"), PathOf("new.org")};
+  Trigger(kFileOpen);
+  Trigger(kFileSaveAs);
+  const QString here = QString::fromStdString(folder.Path().string());
+  EXPECT_EQ(entries(), QStringList({"&1 new.org  (" + here + ")", "&2 main.org  (" + here + ")"}));
+
+  Edit();
+  prompter.asked.clear();
+  prompter.answers = {MessageAnswer::kNo};
+  recent.Menu()->actions()[1]->trigger();
+  EXPECT_EQ(prompter.Captions(), QStringList({"File Has Changed"}));
+  EXPECT_EQ(frame->FileName(), PathOf("main.org"));
+  EXPECT_EQ(TopLevel(), demoDivisions);
+  EXPECT_TRUE(entries()[0].startsWith("&1 main.org"));
+
+  std::filesystem::remove(PathOf("new.org"));
+  Edit();
+  prompter.asked.clear();
+  recent.Menu()->actions()[1]->trigger();
+  EXPECT_EQ(prompter.Captions(), QStringList({"Open Recent"}));
+  EXPECT_EQ(entries().size(), 1);
+  EXPECT_EQ(frame->FileName(), PathOf("main.org"));
+  EXPECT_TRUE(frame->Modified());
+
+  for (int i = 0; i < 10; ++i)
+    recent.Add(PathOf(std::to_string(i) + ".org"));
+  EXPECT_EQ(recent.Files().size(), 8);
+  EXPECT_TRUE(recent.Files()[0].endsWith("/9.org"));
 }
 
 }  // namespace
