@@ -307,7 +307,7 @@ TEST_F(DocumentTest, RecentFilesOpenAsOpenDoesAndDropWhatIsGone) {
   Trigger(kFileOpen);
   Trigger(kFileSaveAs);
   const QString here = QString::fromStdString(folder.Path().string());
-  EXPECT_EQ(entries(), QStringList({"&1 new.org  (" + here + ")", "&2 main.org  (" + here + ")"}));
+  ASSERT_EQ(entries(), QStringList({"&1 new.org  (" + here + ")", "&2 main.org  (" + here + ")"}));
 
   Edit();
   prompter.asked.clear();
