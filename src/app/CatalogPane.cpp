@@ -7,6 +7,7 @@
 #include "app/Commands.h"
 #include "app/FindBar.h"
 #include "app/Toolbar.h"
+#include "app/TreeFind.h"
 #include "app/TreeView.h"
 #include "catalog/CatalogTexts.h"
 #include "gui/GameText.h"
@@ -63,6 +64,10 @@ void CatalogPane::CreateFilterBoxes(Toolbar& toolbar) {
 void CatalogPane::CreateTree(QWidget* client) {
   tree_ = new TreeView(kAvailableTreeId, client);
   tree_->setAccessibleName(Text(kCatalogRootText));
+  find_ = new TreeFind(
+      *tree_, tr("Catalog:"), tr("Find a template by name"),
+      [this](const QString& text) { return FindTemplates(text); },
+      [this](int match) { return MatchRow(match); }, this);
 }
 
 void CatalogPane::FillCatalog(const OobDatabase& database) {
@@ -89,7 +94,6 @@ const UnitTemplate* CatalogPane::Selection() const {
 }
 
 void CatalogPane::OnCatalogExpanding(const QModelIndex& index, bool expanding) {
-  if (!finding_) std::erase(findOpened_, QPersistentModelIndex(index));
   {
     WaitCursor wait;
     catalog_->OnCatalogExpanding(model_->RowOf(index), expanding);
@@ -134,95 +138,47 @@ std::pair<CatalogRow, const UnitTemplate*> CatalogPane::SelectedTemplate() const
 
 void CatalogPane::AfterCatalogWork() {
   // A new date lists other templates: the find bar's matches follow.
-  if (findBar_ && findBar_->Date() != catalog_->FilterDate()) findBar_->Search(*catalog_);
+  if (find_->Bar() && matchesDate_ != catalog_->FilterDate()) find_->Refresh();
   if (const int skipped = boxes_.TakeSkipped())
     Q_EMIT Said(skipped == 1 ? tr("1 catalog message skipped")
                              : tr("%1 catalog messages skipped").arg(skipped));
 }
 
+FindBar* CatalogPane::Finder() const {
+  return find_->Bar();
+}
+
 void CatalogPane::Place(const QRect& rect) {
-  place_ = rect;
-  const int bar = findBar_ ? findBar_->sizeHint().height() : 0;
-  tree_->setGeometry(rect.adjusted(0, 0, 0, -bar));
-  if (findBar_) findBar_->setGeometry(rect.left(), rect.bottom() + 1 - bar, rect.width(), bar);
+  find_->Place(rect);
 }
 
 void CatalogPane::OpenFindBar() {
-  if (!findBar_) {
-    beforeFind_ = tree_->currentIndex();
-    // A closed bar lives on until the event loop deletes it: what it still sends is its own.
-    auto* bar = findBar_ = new FindBar(tree_->parentWidget());
-    connect(bar, &FindBar::TextChanged, this, [this, bar] {
-      bar->Search(*catalog_);
-      bar->Next();
-    });
-    connect(bar, &FindBar::Go, this, &CatalogPane::GoToMatch);
-    connect(bar, &FindBar::Closed, this, &CatalogPane::CloseFindBar);
-    bar->show();
-    Place(place_);
-  }
-  findBar_->Focus();
+  find_->Open();
 }
 
-// The match the bar went to stays selected where the user can see it; one it folded away gives
-// the selection back to what it was before.
 void CatalogPane::CloseFindBar() {
-  if (!findBar_) return;
-  FoldWhatTheFindOpened({});
-  for (QModelIndex shown = tree_->currentIndex().parent(); shown.isValid(); shown = shown.parent())
-    if (!tree_->isExpanded(shown)) {
-      tree_->setCurrentIndex(beforeFind_);
-      break;
-    }
-  findBar_->hide();
-  findBar_->deleteLater();
-  findBar_ = nullptr;
-  Place(place_);
-  tree_->setFocus();
+  find_->Close();
 }
 
 void CatalogPane::FindNext() {
-  if (findBar_) findBar_->Next();
+  find_->Next();
 }
 
 void CatalogPane::FindPrevious() {
-  if (findBar_) findBar_->Previous();
+  find_->Previous();
 }
 
-// The match's nation and echelon group are expanded (the nation's messages show as on any
-// expansion) and its row selected. What the bar expanded for an earlier match, off this one's
-// path, folds back.
-void CatalogPane::GoToMatch(const CatalogMatch& match) {
-  const CatalogRow row = catalog_->MatchRow(match);
+int CatalogPane::FindTemplates(const QString& text) {
+  matches_ = catalog_->FindTemplates(ToGameText(text));
+  matchesDate_ = catalog_->FilterDate();
+  return static_cast<int>(matches_.size());
+}
+
+// Going to a match fills its nation, which may speak.
+QModelIndex CatalogPane::MatchRow(int match) {
+  const CatalogRow row = catalog_->MatchRow(matches_[static_cast<std::size_t>(match)]);
   AfterCatalogWork();
-  if (row == kNoRow) return;
-  const QModelIndex path[] = {
-      model_->IndexOf(catalog_->NationRow(match.nation)),
-      model_->IndexOf(catalog_->EchelonGroupRow(match.nation, match.echelon))};
-  FoldWhatTheFindOpened(path);
-  for (const QModelIndex& index : path) {
-    if (tree_->isExpanded(index)) continue;
-    finding_ = true;
-    tree_->expand(index);
-    finding_ = false;
-    findOpened_.push_back(index);
-  }
-  const QModelIndex index = model_->IndexOf(row);
-  tree_->setCurrentIndex(index);
-  tree_->scrollTo(index);
-}
-
-// The rows the bar expanded, but those the path keeps open and those the user has since taken
-// over, innermost first.
-void CatalogPane::FoldWhatTheFindOpened(std::span<const QModelIndex> keep) {
-  std::vector<QPersistentModelIndex> kept;
-  for (auto opened = findOpened_.rbegin(); opened != findOpened_.rend(); ++opened) {
-    if (std::find(keep.begin(), keep.end(), *opened) != keep.end())
-      kept.insert(kept.begin(), *opened);
-    else if (opened->isValid())
-      tree_->collapse(*opened);
-  }
-  findOpened_ = std::move(kept);
+  return row == kNoRow ? QModelIndex() : model_->IndexOf(row);
 }
 
 }  // namespace valdren

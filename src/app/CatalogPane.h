@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QPersistentModelIndex>
 #include <QRect>
 #include <memory>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -18,6 +16,7 @@ class QWidget;
 namespace valdren {
 
 class FindBar;
+class TreeFind;
 class OobDatabase;
 class Prompter;
 class Toolbar;
@@ -49,7 +48,7 @@ class CatalogPane : public QObject {
   TreeView* Tree() const { return tree_; }
   QComboBox* MonthBox() const { return monthBox_; }
   QComboBox* YearBox() const { return yearBox_; }
-  FindBar* Finder() const { return findBar_; }
+  FindBar* Finder() const;
   const CatalogModel& Catalog() const { return *catalog_; }
   // The template under the tree's selection, or null.
   const UnitTemplate* Selection() const;
@@ -80,8 +79,9 @@ class CatalogPane : public QObject {
   // After the catalog has been filled or refreshed: how many of its messages the user chose to
   // skip, and the find bar's matches at the new date.
   void AfterCatalogWork();
-  void GoToMatch(const CatalogMatch& match);
-  void FoldWhatTheFindOpened(std::span<const QModelIndex> keep);
+  // The templates found for the text at the filter date, and the row of one of them.
+  int FindTemplates(const QString& text);
+  QModelIndex MatchRow(int match);
   std::pair<CatalogRow, const UnitTemplate*> SelectedTemplate() const;
 
   const TreeImageList& images_;
@@ -91,12 +91,9 @@ class CatalogPane : public QObject {
   TreeView* tree_ = nullptr;
   QComboBox* monthBox_ = nullptr;
   QComboBox* yearBox_ = nullptr;
-  FindBar* findBar_ = nullptr;  // only while it is open
-  // The rows the find bar expanded to show its matches, and whether it is expanding one now.
-  std::vector<QPersistentModelIndex> findOpened_;
-  QPersistentModelIndex beforeFind_;  // the selection when the bar opened
-  bool finding_ = false;
-  QRect place_;
+  TreeFind* find_ = nullptr;
+  std::vector<CatalogMatch> matches_;
+  CatalogDate matchesDate_;
 };
 
 }  // namespace valdren

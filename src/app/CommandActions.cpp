@@ -1,6 +1,7 @@
 #include "app/CommandActions.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,11 +10,13 @@
 
 #include "app/Commands.h"
 #include "app/CreatedTree.h"
+#include "app/FindBar.h"
 #include "app/Images.h"
 #include "app/MainFrame.h"
 #include "app/OrgClipboard.h"
 #include "app/RecentFiles.h"
 #include "app/Toolbar.h"
+#include "app/TreeFind.h"
 #include "app/TreeView.h"
 
 namespace valdren {
@@ -59,8 +62,10 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
   strength_ = NewAction(tr("&Strength of Selection..."),
                         tr("Show the strength of the selected unit or organization"),
                         tr("Strength of Selection"));
-  find_ = NewAction(tr("&Find in Catalog..."), tr("Find a template in the catalog by its name"),
-                    tr("Find in Catalog"));
+  find_ = NewAction(tr("&Find..."),
+                    tr("Find a template in the catalog, or an item in the organization while its "
+                       "tree has the focus, by its name"),
+                    tr("Find"));
   find_->setShortcuts(QKeySequence::Find);
   gameFolder_ = NewAction(tr("Game &Folder..."), tr("Choose the game folder whose database to use"),
                           tr("Game Folder"));
@@ -160,9 +165,23 @@ void CommandActions::ConnectTo(MainFrame& window) {
   CatalogPane& catalog = window.Catalog();
   connect(&catalog, &CatalogPane::SelectionChanged, this,
           [this, &catalog] { EnableAdd(catalog.Selection() != nullptr); });
-  connect(find_, &QAction::triggered, &catalog, &CatalogPane::OpenFindBar);
-  connect(findNext_, &QAction::triggered, &catalog, &CatalogPane::FindNext);
-  connect(findPrevious_, &QAction::triggered, &catalog, &CatalogPane::FindPrevious);
+  // Find searches the organization while its tree or its find bar has the focus, else the
+  // catalog; F3 goes on in the bar that has the focus, or the catalog's.
+  TreeFind& organization = window.Created()->Find();
+  const auto inOrganization = [&window, &organization] {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == window.Created() ||
+                     (organization.Bar() && organization.Bar()->isAncestorOf(focus)));
+  };
+  connect(find_, &QAction::triggered, this, [&catalog, &organization, inOrganization] {
+    inOrganization() ? organization.Open() : catalog.OpenFindBar();
+  });
+  connect(findNext_, &QAction::triggered, this, [&catalog, &organization, inOrganization] {
+    inOrganization() ? organization.Next() : catalog.FindNext();
+  });
+  connect(findPrevious_, &QAction::triggered, this, [&catalog, &organization, inOrganization] {
+    inOrganization() ? organization.Previous() : catalog.FindPrevious();
+  });
 }
 
 void CommandActions::AddButtons(Toolbar& toolbar) const {

@@ -30,6 +30,8 @@ class CreatedItemModel : public QAbstractItemModel {
   CreatedItemModel(OrgRoot& organization, const OobDatabase& database, const TreeImageList& images,
                    QObject* parent = nullptr);
 
+  const OrgRoot& Organization() const { return organization_; }
+
   // The views start again from the root, every group collapsed (after an Append).
   void Rebuild();
   // The organization becomes the replacement (New, Open) between the reset's two notices, so

@@ -6,14 +6,14 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "gui/GameText.h"
-
 namespace valdren {
 
-FindBar::FindBar(QWidget* parent)
+FindBar::FindBar(const QString& where, const QString& placeholder, QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(this)), status_(new QLabel(this)) {
   setObjectName(QStringLiteral("FindBar"));
-  edit_->setPlaceholderText(tr("Find a template by name"));
+  auto* label = new QLabel(where, this);
+  label->setBuddy(edit_);
+  edit_->setPlaceholderText(placeholder);
   edit_->setClearButtonEnabled(true);
   auto* previous = new QToolButton(this);
   auto* next = new QToolButton(this);
@@ -29,6 +29,7 @@ FindBar::FindBar(QWidget* parent)
 
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 2, 4, 2);
+  layout->addWidget(label);
   layout->addWidget(edit_, 1);
   layout->addWidget(status_);
   layout->addWidget(previous);
@@ -52,25 +53,23 @@ QString FindBar::Status() const {
   return status_->text();
 }
 
-void FindBar::Search(const CatalogModel& catalog) {
-  matches_ = catalog.FindTemplates(ToGameText(edit_->text()));
-  date_ = catalog.FilterDate();
+void FindBar::SetCount(int count) {
+  count_ = count;
   current_ = -1;
   if (edit_->text().isEmpty())
     status_->clear();
-  else if (matches_.empty())
+  else if (count == 0)
     status_->setText(tr("No match"));
   else
-    status_->setText(matches_.size() == 1 ? tr("1 match") : tr("%1 matches").arg(matches_.size()));
+    status_->setText(count == 1 ? tr("1 match") : tr("%1 matches").arg(count));
 }
 
 void FindBar::Next() {
-  if (!matches_.empty()) Show((current_ + 1) % static_cast<int>(matches_.size()));
+  if (count_) Show((current_ + 1) % count_);
 }
 
 void FindBar::Previous() {
-  const int count = static_cast<int>(matches_.size());
-  if (count) Show((current_ + count - 1) % count);
+  if (count_) Show((current_ + count_ - 1) % count_);
 }
 
 void FindBar::Focus() {
@@ -80,8 +79,8 @@ void FindBar::Focus() {
 
 void FindBar::Show(int match) {
   current_ = match;
-  status_->setText(tr("%1 of %2").arg(match + 1).arg(matches_.size()));
-  Q_EMIT Go(matches_[static_cast<std::size_t>(match)]);
+  status_->setText(tr("%1 of %2").arg(match + 1).arg(count_));
+  Q_EMIT Go(match);
 }
 
 void FindBar::keyPressEvent(QKeyEvent* event) {

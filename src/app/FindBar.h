@@ -1,41 +1,37 @@
 #pragma once
 
 #include <QWidget>
-#include <vector>
-
-#include "catalog/CatalogModel.h"
 
 class QLabel;
 class QLineEdit;
 
 namespace valdren {
 
-// The bar under the catalog that finds templates by name: it exists while it is open. Typing
-// lists the templates at the filter date whose names hold the text, in any nation; Enter goes to
-// the next, wrapping around (the window adds F3 and Shift+F3); Escape closes the bar.
+// The bar under a tree that finds its rows by name: it exists while it is open, and says which
+// tree it searches. Its owner searches the text typed and gives the number of matches; Enter goes
+// to the next, wrapping around (the window adds F3 and Shift+F3); Escape closes the bar.
 class FindBar : public QWidget {
   Q_OBJECT
 
  public:
-  explicit FindBar(QWidget* parent);
+  // Where it searches ("Catalog"), and what the empty field asks for.
+  FindBar(const QString& where, const QString& placeholder, QWidget* parent);
 
   QString Text() const;
   void SetText(const QString& text);
   // "3 of 17", "No match", or nothing before anything is typed.
   QString Status() const;
 
-  // The matches for the text at the catalog's date now; none is shown yet.
-  void Search(const CatalogModel& catalog);
-  // The date of the matches.
-  CatalogDate Date() const { return date_; }
+  // The number of matches the owner found for the text now; none is shown yet.
+  void SetCount(int count);
   void Next();
   void Previous();
   void Focus();
 
  Q_SIGNALS:
   void TextChanged();
-  // The match to show: the window expands its nation and selects its row.
-  void Go(const CatalogMatch& match);
+  // The match to show, counted from 0.
+  void Go(int match);
   void Closed();
 
  protected:
@@ -46,9 +42,8 @@ class FindBar : public QWidget {
 
   QLineEdit* edit_;
   QLabel* status_;
-  std::vector<CatalogMatch> matches_;
+  int count_ = 0;
   int current_ = -1;
-  CatalogDate date_;
 };
 
 }  // namespace valdren

@@ -8,10 +8,10 @@
 #include <QPushButton>
 
 #include "dialogs/ChoiceDialog.h"
-#include "gui/ScreenSize.h"
 #include "dialogs/CommandDialog.h"
 #include "dialogs/DescDialog.h"
 #include "dialogs/MoraleDialog.h"
+#include "gui/ScreenSize.h"
 
 namespace valdren {
 

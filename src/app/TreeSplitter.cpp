@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/CatalogPane.h"
+#include "app/CreatedTree.h"
 
 namespace valdren {
 
@@ -16,7 +17,7 @@ constexpr int kLeast = 40;
 
 }  // namespace
 
-TreeSplitter::TreeSplitter(CatalogPane& left, QWidget& right, QWidget* parent)
+TreeSplitter::TreeSplitter(CatalogPane& left, CreatedTree& right, QWidget* parent)
     : QWidget(parent), left_(left), right_(right) {
   setObjectName(QStringLiteral("TreeSplitter"));
   setCursor(Qt::SplitHCursor);
@@ -28,7 +29,7 @@ void TreeSplitter::Place(const QRect& area) {
   const int split = share_ ? static_cast<int>(std::lround(*share_ * area.width())) : half;
   const int right = share_ ? area.width() - split : half;
   left_.Place({area.left(), area.top(), split, area.height()});
-  right_.setGeometry(area.left() + split, area.top(), right, area.height());
+  right_.Place({area.left() + split, area.top(), right, area.height()});
   setGeometry(area.left() + split - kHandleWidth / 2, area.top(), kHandleWidth, area.height());
   raise();
 }

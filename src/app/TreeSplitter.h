@@ -7,6 +7,7 @@
 namespace valdren {
 
 class CatalogPane;
+class CreatedTree;
 
 // The line between the two trees, which the user drags to give one of them more room. Until it
 // is dragged the trees share the width half and half, as the window has always laid them out
@@ -17,7 +18,7 @@ class TreeSplitter : public QWidget {
   Q_OBJECT
 
  public:
-  TreeSplitter(CatalogPane& left, QWidget& right, QWidget* parent);
+  TreeSplitter(CatalogPane& left, CreatedTree& right, QWidget* parent);
 
   // Lays the two trees and the handle out over the area.
   void Place(const QRect& area);
@@ -28,7 +29,7 @@ class TreeSplitter : public QWidget {
 
  private:
   CatalogPane& left_;
-  QWidget& right_;
+  CreatedTree& right_;
   QRect area_;
   std::optional<double> share_;  // the left tree's, once the user has dragged the line
   int grab_ = 0;                 // from where the pointer took the handle to the line

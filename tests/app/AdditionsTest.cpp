@@ -8,6 +8,7 @@
 #include "app/CreatedTree.h"
 #include "app/FindBar.h"
 #include "app/StrengthWindow.h"
+#include "app/TreeFind.h"
 
 namespace valdren {
 namespace {
@@ -140,6 +141,45 @@ TEST_F(AdditionsTest, FindGoesThroughTheMatchesAcrossNationsAndWraps) {
   EXPECT_EQ(catalog->geometry(), catalogClosed);
   EXPECT_EQ(expanded(), QStringList({"Italy"}));
   EXPECT_EQ(catalog->currentIndex(), At(catalog, {2}));  // the match folded away: as before
+}
+
+// With the organization's tree focused, Find searches the created names in the file's order,
+// and only the path to the current match is open. The matches follow an edit.
+TEST_F(AdditionsTest, FindInTheOrganizationGoesInFileOrderOpeningOnlyThePathToTheMatch) {
+  CreatedTree* tree = frame->Created();
+  QApplication::setActiveWindow(frame.get());
+  tree->setFocus();
+  frame->Commands().Find()->trigger();
+  FindBar* bar = tree->Find().Bar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(frame->Catalog().Finder(), nullptr);
+  const std::function<QStringList(const QModelIndex&)> open = [&](const QModelIndex& parent) {
+    QStringList names;
+    for (int row = 0; row < tree->model()->rowCount(parent); ++row) {
+      const QModelIndex index = tree->model()->index(row, 0, parent);
+      if (tree->isExpanded(index)) names << index.data().toString() << open(index);
+    }
+    return names;
+  };
+  const QString division = "16. Panzer-Division";
+  const struct {
+    std::initializer_list<int> match;
+    QStringList open;
+  } matches[] = {{{0, 1, 4}, {division, "Divisionsstab"}},
+                 {{0, 3, 1, 4}, {division, "137. Schuetzen-Regiment", "Regimentsstab"}},
+                 {{0, 6}, {division}}};
+  bar->SetText("aufklaerung");
+  for (const auto& m : matches) {
+    EXPECT_EQ(tree->currentIndex(), Created(m.match));
+    EXPECT_EQ(open(Created({})), m.open);
+    bar->Next();
+  }
+  prompter.answers = {MessageAnswer::kOk};
+  Trigger(kDelete);  // the first match
+  EXPECT_EQ(bar->Status(), "2 matches");
+  QTest::keyClick(bar, Qt::Key_Escape);
+  EXPECT_EQ(tree->Find().Bar(), nullptr);
+  EXPECT_EQ(open(Created({})), QStringList());
 }
 
 }  // namespace
