@@ -19,6 +19,9 @@
 #include <sstream>
 
 #include "app/Commands.h"
+#include "app/CreatedTree.h"
+#include "app/FindBar.h"
+#include "app/TreeFind.h"
 #include "app/MainFrame.h"
 #include "app/RecoveryFile.h"
 #include "app/TreeView.h"
@@ -59,7 +62,7 @@ std::unique_ptr<MainFrame> ShownWindow(bench::NoQuestions& prompter) {
 }
 
 // The catalog row of a nation, counted among the root's children.
-QModelIndex NationIndex(const MainFrame& window, int nation) {
+QModelIndex NationIndex(MainFrame& window, int nation) {
   const QAbstractItemModel* model = window.Catalog().Tree()->model();
   const QModelIndex root = model->index(0, 0);
   for (int row = 0; row < model->rowCount(root); ++row)
@@ -191,6 +194,28 @@ BENCHMARK(BM_EditInMillionItems)
     ->Arg(kMoveToTop)
     ->Arg(kChangeMorale)
     ->Arg(kDelete);
+
+// Finding in the organization's tree: typing the text searches the million names; each next
+// match folds the last one's company and opens its own.
+void BM_FindInMillionItems(benchmark::State& state) {
+  MainFrame& window = MillionItemWindow();
+  TreeFind& find = window.Created()->Find();
+  find.Open();
+  find.Bar()->SetText(QStringLiteral("7. Zug"));
+  const bool typing = state.range(0) == 0;
+  for (auto _ : state) {
+    if (typing) {
+      find.Bar()->SetText(QString());
+      find.Bar()->SetText(QStringLiteral("7. Zug"));
+    } else {
+      find.Next();
+    }
+    QApplication::processEvents();
+  }
+  state.SetLabel(typing ? "type the text: search and show the first" : "the next match");
+  find.Close();
+}
+BENCHMARK(BM_FindInMillionItems)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1);
 
 // The copy kept for a crash: the time is what the window's thread spends (the organization's
 // bytes); what the copy's own thread then spends on the disk is counted apart.
