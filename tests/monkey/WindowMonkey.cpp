@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <tuple>
@@ -245,13 +246,20 @@ void Monkey::Step(char* name, std::size_t size) {
 }
 
 // Any command a user can reach now: the menus' enabled entries, which the toolbar and the
-// popups share.
+// popups share, and those of their submenus (the recent files).
 void Monkey::TriggerAnyAction() {
   std::vector<QAction*> actions;
+  const std::function<void(const QMenu&)> collect = [&](const QMenu& menu) {
+    for (QAction* action : menu.actions()) {
+      if (!action->isEnabled() || action->isSeparator()) continue;
+      if (action->menu())
+        collect(*action->menu());
+      else
+        actions.push_back(action);
+    }
+  };
   for (const QAction* title : frame_->menuBar()->actions())
-    if (title->menu())
-      for (QAction* action : title->menu()->actions())
-        if (action->isEnabled() && !action->isSeparator()) actions.push_back(action);
+    if (title->menu()) collect(*title->menu());
   actions[Pick(static_cast<int>(actions.size()))]->trigger();
 }
 
