@@ -72,11 +72,11 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
 
   const std::tuple<QString, QString, QKeySequence> clipboard[] = {
       {tr("Cu&t"), tr("Cut the selected unit or organization to the clipboard"), QKeySequence::Cut},
-      {tr("&Copy"), tr("Copy the selected unit or organization to the clipboard"),
+      {tr("C&opy"), tr("Copy the selected unit or organization to the clipboard"),
        QKeySequence::Copy},
       {tr("&Paste"), tr("Paste the unit or organization on the clipboard after the selection"),
        QKeySequence::Paste},
-      {tr("&Duplicate"), tr("Put a copy of the selected unit or organization after it"),
+      {tr("Dupl&icate"), tr("Put a copy of the selected unit or organization after it"),
        QKeySequence(Qt::CTRL | Qt::Key_D)}};
   for (std::size_t i = 0; i < clipboard_.size(); ++i) {
     const auto& [text, prompt, key] = clipboard[i];
