@@ -12,6 +12,7 @@
 
 #include "app/Commands.h"
 #include "app/CreatedTree.h"
+#include "app/DatesWindow.h"
 #include "app/PromptedChoices.h"
 #include "app/Prompter.h"
 #include "app/RecoveryFile.h"
@@ -117,6 +118,18 @@ void MainFrame::ConnectCommands() {
 
 void MainFrame::OnStrength() {
   strengthField_->OpenWindow(createdTree_->SelectedRow());
+}
+
+void MainFrame::OnCheckDates() {
+  auto* shown = findChild<DatesWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!shown) {
+    shown = new DatesWindow(*editing_, this);
+    connect(shown, &DatesWindow::Chosen, this,
+            [this](const OrgItem& item) { createdTree_->Select(editing_->Model().IndexOf(item)); });
+  }
+  shown->show();
+  shown->raise();
+  shown->activateWindow();
 }
 
 void MainFrame::OnSize(int cx, int cy) {

@@ -64,6 +64,8 @@ class MainFrame : public DocFrame {
   void OnRaise();
   void OnLower();
   void OnStrength();
+  // The list of the items not available at the date, in a window of its own (one at a time).
+  void OnCheckDates();
   // A word in the status bar with the information beep, when a command has nothing to act on.
   void StatusBeep(const QString& text);
 
