@@ -5,7 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeView>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -61,22 +61,30 @@ DatesWindow::DatesWindow(OrgEditing& editing, QWidget* owner)
     : QDialog(owner),
       refused_(new RefusedItemsModel(editing.Model(), editing.Organization(), this)),
       summary_(new QLabel(this)),
-      list_(new QTreeView(this)) {
+      list_(new QTableView(this)) {
   setObjectName(QStringLiteral("DatesWindow"));
   setWindowTitle(tr("Check Dates"));
   setAttribute(Qt::WA_DeleteOnClose);
   ResizeWithinScreen(*this, {640, 420});
 
+  // A table of rows of one height lays out a list of a million without measuring each row.
   list_->setModel(refused_);
-  list_->setRootIsDecorated(false);
-  list_->setUniformRowHeights(true);
-  list_->setAllColumnsShowFocus(true);
-  list_->header()->setStretchLastSection(false);
-  list_->header()->setSectionResizeMode(RefusedItemsModel::kItem, QHeaderView::Stretch);
-  list_->header()->setSectionResizeMode(RefusedItemsModel::kWhy, QHeaderView::ResizeToContents);
-  connect(list_, &QTreeView::activated, this, &DatesWindow::Choose);
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->setShowGrid(false);
+  list_->verticalHeader()->hide();
+  list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
+  list_->horizontalHeader()->setSectionResizeMode(RefusedItemsModel::kItem, QHeaderView::Stretch);
+  list_->horizontalHeader()->setSectionResizeMode(RefusedItemsModel::kWhy,
+                                                  QHeaderView::ResizeToContents);
+  connect(list_, &QTableView::activated, this, &DatesWindow::Choose);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  // Enter chooses a row, which the list passes on: with a default button it would also close
+  // the window the user is working through.
+  buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
   auto* layout = new QVBoxLayout(this);

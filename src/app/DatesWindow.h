@@ -4,7 +4,7 @@
 
 class QLabel;
 class QModelIndex;
-class QTreeView;
+class QTableView;
 
 namespace valdren {
 
@@ -23,7 +23,7 @@ class DatesWindow : public QDialog {
  public:
   DatesWindow(OrgEditing& editing, QWidget* owner);
 
-  QTreeView* List() const { return list_; }
+  QTableView* List() const { return list_; }
   QString Summary() const;
 
  Q_SIGNALS:
@@ -35,7 +35,7 @@ class DatesWindow : public QDialog {
 
   RefusedItemsModel* refused_;
   QLabel* summary_;
-  QTreeView* list_;
+  QTableView* list_;
 };
 
 }  // namespace valdren

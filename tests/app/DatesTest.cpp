@@ -1,7 +1,8 @@
 // The created items the game refuses at the organization's date: their marks in the tree and
 // the Check Dates window.
 #include <QSignalSpy>
-#include <QTreeView>
+#include <QTableView>
+#include <QTest>
 
 #include "MainFrameFixture.h"
 #include "app/Commands.h"
@@ -99,9 +100,11 @@ TEST_F(DatesTest, CheckDatesListsTheRefusedItemsAndSelectsTheOneChosen) {
                                  "Kompanie / Panzer | Not available in 6/41: from 3/42",
                                  "Kompanie / Fremd | Not in the database"}));
 
-  Q_EMIT window->List()->activated(window->List()->model()->index(1, 0));
+  window->List()->setCurrentIndex(window->List()->model()->index(1, 0));
+  QTest::keyClick(window->List(), Qt::Key_Return);
   EXPECT_EQ(frame->Created()->currentIndex(), Created({0, 2}));
   EXPECT_TRUE(frame->Created()->isExpanded(Created({0})));
+  EXPECT_TRUE(window->isVisible());
 
   prompter.answers = {MessageAnswer::kOk};
   Trigger(kDelete);
