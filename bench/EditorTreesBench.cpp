@@ -14,7 +14,7 @@
 #include <malloc.h>
 #include <QAction>
 #include <QApplication>
-#include <QTreeView>
+#include <QTableView>
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -24,6 +24,7 @@
 #include <utility>
 
 #include "app/Commands.h"
+#include "app/CreatedTree.h"
 #include "app/DatesWindow.h"
 #include "app/MainFrame.h"
 #include "app/RecoveryFile.h"
@@ -65,7 +66,7 @@ std::unique_ptr<MainFrame> ShownWindow(bench::NoQuestions& prompter) {
 }
 
 // The catalog row of a nation, counted among the root's children.
-QModelIndex NationIndex(const MainFrame& window, int nation) {
+QModelIndex NationIndex(MainFrame& window, int nation) {
   const QAbstractItemModel* model = window.Catalog().Tree()->model();
   const QModelIndex root = model->index(0, 0);
   for (int row = 0; row < model->rowCount(root); ++row)
