@@ -10,6 +10,7 @@
 
 #include "app/Commands.h"
 #include "app/CreatedTree.h"
+#include "app/DatesWindow.h"
 #include "app/FindBar.h"
 #include "app/Images.h"
 #include "app/MainFrame.h"
@@ -83,6 +84,10 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
     clipboard_[i] = NewAction(text, prompt, QString(text).remove(QLatin1Char('&')));
     clipboard_[i]->setShortcut(key);
   }
+
+  checkDates_ = NewAction(tr("Check &Dates..."),
+                          tr("List the units and organizations not available at the date"),
+                          tr("Check Dates"));
 
   // Keys without a menu item: F1 anywhere (the help's menu item names it in its text), and F3
   // and Shift+F3 through the find bar's matches.
@@ -158,6 +163,7 @@ void CommandActions::ConnectTo(MainFrame& window) {
       &OrgClipboard::Cut, &OrgClipboard::Copy, &OrgClipboard::Paste, &OrgClipboard::Duplicate};
   for (std::size_t i = 0; i < clipboard_.size(); ++i)
     run(clipboard_[i], [clipboard, handler = clipboardHandlers[i]] { (clipboard->*handler)(); });
+  run(checkDates_, [&window] { DatesWindow::Open(window.Editing(), *window.Created(), window); });
   for (QAction* help : {Action(kHelpContents), helpKey_})
     connect(help, &QAction::triggered, window.Help(), &HelpWindow::ShowContents);
   connect(Action(kAbout), &QAction::triggered, window.Help(), &HelpWindow::ShowAbout);
@@ -220,6 +226,8 @@ void CommandActions::CreateMenus(TreeView& catalog, TreeView& created) {
   editMenu->addActions({undo_, redo_, strength_, find_});
   editMenu->addSeparator();
   editMenu->addActions({clipboard_.begin(), clipboard_.end()});
+  editMenu->addSeparator();
+  editMenu->addAction(checkDates_);
   catalog.SetPopupMenu(PopupMenu(2, std::array{int{kAddAuto}, int{kAddUser}}));
   QMenu* createdMenu = PopupMenu(3, EditingCommands());
   createdMenu->addSeparator();

@@ -24,9 +24,9 @@ class TreeView;
 // toolbar's buttons, the two trees' popup menus ("2" and "3") and the keys. One action a command,
 // shared by all of them, so that they are enabled together and say the same. What the editor
 // adds to the game's commands comes at the end of a menu, after a separator: Game Folder, then
-// Open Recent on the File menu; Undo, Redo, Strength of Selection and Find in Catalog, then Cut,
-// Copy, Paste and Duplicate on the Edit menu, the last four also on the created tree's popup menu.
-// Which commands are enabled follows the two trees' selections.
+// Open Recent on the File menu; Undo, Redo, Strength of Selection and Find, then Cut, Copy, Paste
+// and Duplicate on the Edit menu, the last four also on the created tree's popup menu, then Check
+// Dates. Which commands are enabled follows the two trees' selections.
 class CommandActions : public QObject {
   Q_OBJECT
 
@@ -40,6 +40,7 @@ class CommandActions : public QObject {
   QAction* Strength() const { return strength_; }
   QAction* Find() const { return find_; }
   QAction* GameFolder() const { return gameFolder_; }
+  QAction* CheckDates() const { return checkDates_; }
   // Cut, Copy, Paste and Duplicate, in that order.
   const std::array<QAction*, 4>& Clipboard() const { return clipboard_; }
   RecentFiles& Recent() const { return *recent_; }
@@ -80,6 +81,7 @@ class CommandActions : public QObject {
   QAction* gameFolder_;
   std::array<QAction*, 4> clipboard_;
   RecentFiles* recent_ = nullptr;
+  QAction* checkDates_;
   QAction* findNext_;
   QAction* findPrevious_;
   QAction* helpKey_;

@@ -1,6 +1,9 @@
 #include "app/CreatedItemModel.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <algorithm>
+#include <utility>
 
 #include "app/Images.h"
 #include "app/RootFont.h"
@@ -25,7 +28,9 @@ CreatedItemModel::CreatedItemModel(OrgRoot& organization, const OobDatabase& dat
     : QAbstractItemModel(parent),
       organization_(organization),
       database_(database),
-      images_(images) {}
+      images_(images),
+      dates_(database),
+      marked_(Date()) {}
 
 void CreatedItemModel::Rebuild() {
   beginResetModel();
@@ -39,6 +44,7 @@ void CreatedItemModel::Replace(OrgRoot replacement) {
   children_.clear();
   rows_.clear();
   organization_ = std::move(replacement);
+  marked_ = Date();
   endResetModel();
 }
 
@@ -121,7 +127,18 @@ QVariant CreatedItemModel::data(const QModelIndex& index, int role) const {
       if (!item) return images_[0];
       return images_[IsUnitLine(index) ? 1 : 9 + item->Nation()];
     case Qt::FontRole:
+      if (item && !IsUnitLine(index) && !dates_.Available(*item, Date())) {
+        QFont refused;
+        refused.setItalic(true);
+        return refused;
+      }
       return RootFont(!item);
+    case Qt::ForegroundRole:
+      if (!item || IsUnitLine(index) || dates_.Available(*item, Date())) return {};
+      return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+    case Qt::ToolTipRole:
+      if (!item || IsUnitLine(index)) return {};
+      return FromGameText(dates_.Reason(*item, Date()));
     default:
       return {};
   }
@@ -183,7 +200,8 @@ void CreatedItemModel::ItemChanged(const OrgItem& item) {
   EmitChanged(item);
 }
 
-// Only rows a view has asked for can be on the screen: those of the lists with a table.
+// Only rows a view has asked for can be on the screen: those of the lists with a table. A
+// command rating changes the leaders' references, so the children's own rows change too.
 void CreatedItemModel::EmitChanged(const OrgItem& item) {
   const OrgGroup* const group = item.AsGroup();
   if (!group) {
@@ -194,8 +212,33 @@ void CreatedItemModel::EmitChanged(const OrgItem& item) {
     return;
   }
   if (!children_.contains(group)) return;
-  for (OrgItem* child : children_.at(group))
+  const std::vector<OrgItem*>& children = children_.at(group);
+  if (!children.empty()) Q_EMIT dataChanged(IndexOf(*children.front()), IndexOf(*children.back()));
+  for (OrgItem* child : children)
     EmitChanged(*child);
+}
+
+void CreatedItemModel::DateChanged() {
+  const MonthYear from = std::exchange(marked_, Date());
+  // Most date changes leave every template of the organization as it was.
+  if (dates_.AnyChanges(from, marked_)) EmitDateMarks(from, marked_);
+}
+
+void CreatedItemModel::EmitDateMarks(MonthYear from, MonthYear to) {
+  for (const auto& [group, children] : children_) {
+    const auto changes = [&](const OrgItem* item) {
+      return dates_.Available(*item, from) != dates_.Available(*item, to);
+    };
+    for (auto first = children.begin(); first != children.end();) {
+      first = std::find_if(first, children.end(), changes);
+      if (first == children.end()) break;
+      const auto last = std::find_if_not(first, children.end(), changes);
+      Q_EMIT dataChanged(createIndex(static_cast<int>(first - children.begin()), 0, *first),
+                         createIndex(static_cast<int>(last - children.begin()) - 1, 0, last[-1]),
+                         {Qt::FontRole, Qt::ForegroundRole});
+      first = last;
+    }
+  }
 }
 
 QModelIndex CreatedItemModel::ParentIndex(const OrgGroup* group) const {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "org/DateCheck.h"
 #include "org/OrgRoot.h"
 
 namespace valdren {
@@ -23,6 +24,12 @@ class TreeImageList;
 // and index() then cost a table lookup, however long the list. Whoever changes the organization
 // changes it through the model, which tells the views and drops the tables of the lists that
 // changed.
+//
+// An item whose template the game would refuse at the organization's date shows in grey
+// italics, its tooltip saying why. The marks are worked out as rows are painted, so they cost
+// nothing for rows never shown; a date change repaints only the shown rows whose mark it
+// changes. Edits need no more than the rows they touch: an item keeps its template except
+// through a command rating, whose change repaints the subtree's shown rows.
 class CreatedItemModel : public QAbstractItemModel {
   Q_OBJECT
 
@@ -46,6 +53,9 @@ class CreatedItemModel : public QAbstractItemModel {
   void AppendTopLevel(int count, const std::function<void()>& append);
   // The item's name, morale or rating changed, and with them the unit lines of its subtree.
   void ItemChanged(const OrgItem& item);
+  // The organization's date changed (done or undone): the date marks follow.
+  void DateChanged();
+  const DateCheck& Dates() const { return dates_; }
 
   QModelIndex RootIndex() const;
   QModelIndex IndexOf(const OrgItem& item) const;
@@ -80,10 +90,16 @@ class CreatedItemModel : public QAbstractItemModel {
   // The items of a group's children, or of the top level for null, in order.
   const std::vector<OrgItem*>& ChildrenOf(const OrgGroup* group) const;
   bool HasUnitLine(const OrgItem& item) const;
+  MonthYear Date() const { return {organization_.month, organization_.year}; }
+  // Tells the views of the shown rows whose date mark differs between the two dates, a run of
+  // neighbours at a time.
+  void EmitDateMarks(MonthYear from, MonthYear to);
 
   OrgRoot& organization_;
   const OobDatabase& database_;
   const TreeImageList& images_;
+  DateCheck dates_;
+  MonthYear marked_;  // the date the shown marks are of
   mutable std::unordered_map<const OrgGroup*, std::vector<OrgItem*>> children_;
   mutable std::unordered_map<const OrgItem*, int> rows_;
 };

@@ -16,6 +16,7 @@ OrgEditing::OrgEditing(const OobDatabase& database, const TreeImageList& images,
   // A name typed into the tree is a rename like any other.
   connect(&model_, &CreatedItemModel::RenameRequested, this,
           [this](OrgItem* item, const QString& name) { Rename(*item, name); });
+  connect(this, &OrgEditing::DateChanged, &model_, &CreatedItemModel::DateChanged);
 }
 
 void OrgEditing::Push(QUndoCommand* command) {

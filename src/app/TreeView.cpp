@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QStringList>
 #include <QToolTip>
 
 #include "app/Images.h"
@@ -40,8 +41,12 @@ bool TreeView::viewportEvent(QEvent* event) {
   const QRect row = visualRect(index);
   const bool cut =
       index.isValid() && itemDelegateForIndex(index)->sizeHint(option, index).width() > row.width();
-  if (cut)
-    QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), row);
+  // The model's own tooltip (why a created item is refused at the date) follows the whole name.
+  QStringList lines;
+  if (cut) lines << index.data().toString();
+  if (const QString tip = index.data(Qt::ToolTipRole).toString(); !tip.isEmpty()) lines << tip;
+  if (!lines.isEmpty())
+    QToolTip::showText(help->globalPos(), lines.join(QLatin1Char('\n')), viewport(), row);
   else
     QToolTip::hideText();
   return true;

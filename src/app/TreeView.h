@@ -20,7 +20,8 @@ class TreeView : public QTreeView {
   void CommitEdit();
 
  protected:
-  // A name cut short with "..." shows whole as the row's tooltip.
+  // A name cut short with "..." shows whole as the row's tooltip, above the model's tooltip for
+  // the row when it has one.
   bool viewportEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,9 +1,11 @@
 // valdren show [--json] [--strength] FILE.org: an organization file as the editor's tree of
 // created units shows it, or as JSON for scripts; with each group's platoons and value.
+// valdren show --check-dates FILE.org: the items the game would refuse at the file's date.
 
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -12,6 +14,7 @@
 #include "cli/Tool.h"
 #include "oob/ErrorLog.h"
 #include "oob/OobDatabase.h"
+#include "org/DateCheck.h"
 #include "org/OrgFile.h"
 #include "org/OrgRoot.h"
 #include "org/Strength.h"
@@ -82,10 +85,21 @@ void PrintJson(std::ostream& out, const OrgRoot& root, const ShowContext& contex
   out << json.dump() << '\n';
 }
 
+// One line an item: its path, a tab, then why; the number of items.
+std::size_t PrintRefused(std::ostream& out, const OrgRoot& root, const OobDatabase& database) {
+  const DateCheck check(database);
+  const MonthYear date{root.month, root.year};
+  const std::vector<const OrgItem*> refused = check.Refused(root);
+  for (const OrgItem* item : refused)
+    out << PathOf(*item) << '\t' << check.Reason(*item, date) << '\n';
+  return refused.size();
+}
+
 struct ShowOptions {
   std::string file;
   bool json = false;
   bool strength = false;
+  bool checkDates = false;
 };
 
 int Show(Tool& tool, const ShowOptions& options) {
@@ -104,10 +118,14 @@ int Show(Tool& tool, const ShowOptions& options) {
     databaseError = database.LoadDatabase(".", log.Log());
   }
   const ShowContext context{database, options.strength};
-  if (options.json)
+  if (options.checkDates) {
+    // A script checking a scenario's files reads the answer from the status.
+    if (PrintRefused(tool.out, root, database) > 0) result = kFailure;
+  } else if (options.json) {
     PrintJson(tool.out, root, context);
-  else
+  } else {
     PrintTree(tool.out, root, context);
+  }
   if (databaseError) {
     tool.err << *databaseError << '\n';
     result = kFailure;
@@ -128,6 +146,12 @@ void AddShowCommand(CommandList& commands) {
   show.add_flag("--strength", options->strength,
                 "After each group's name, its platoons and value (see roster); in JSON, each "
                 "group's \"platoons\" and \"value\"");
+  show.add_flag("--check-dates", options->checkDates,
+                "Instead of the tree, each item whose template the database lacks or does not "
+                "offer at the file's date: its path, a tab and why; exit status 1 when there is "
+                "any")
+      ->excludes("--json")
+      ->excludes("--strength");
   show.add_option("FILE", options->file, "The organization file (.org)")->required();
 }
 

@@ -85,8 +85,8 @@ TEST_F(WindowTest, DataErrorIsShownBeforeTheWindowAndWhatLoadedStays) {
 
 // The menus are built from the command tables: each menu's entries in order, with their ids and
 // separators, what the editor adds after a last separator without an id (Game Folder, Open
-// Recent; Undo, Redo, Strength, Find, then Cut, Copy, Paste, Duplicate), and the Help menu after
-// a separator of the bar. The popups hold the add and the editing commands.
+// Recent; Undo, Redo, Strength, Find, then Cut, Copy, Paste, Duplicate, then Check Dates), and
+// the Help menu after a separator of the bar. The popups hold the add and the editing commands.
 TEST_F(WindowTest, MenusAndPopupsFollowTheCommandTables) {
   MainFrame& window = Open();
   EXPECT_EQ(window.menuBar()->objectName(), "FileMenu");
@@ -105,7 +105,7 @@ TEST_F(WindowTest, MenusAndPopupsFollowTheCommandTables) {
       expected << (id == 0 ? QString("-") : QString::number(id));
     if (menu.id == MenuId::kFile) expected << QStringList({"-", "0", "-", "0"});
     if (menu.id == MenuId::kEdit)
-      expected << "-" << QStringList(4, "0") << "-" << QStringList(4, "0");
+      expected << "-" << QStringList(4, "0") << "-" << QStringList(4, "0") << "-" << "0";
   }
   EXPECT_EQ(shown, expected);
 

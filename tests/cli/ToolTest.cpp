@@ -62,6 +62,7 @@ TEST_F(ToolErrors, UsageErrorsAndUnreadableFilesFailWithTheirStatus) {
       {{"bogus"}, 2, "valdren: unknown command: bogus\n"},
       {{"check", "extra"}, 2, "valdren: "},
       {{"show"}, 2, "valdren: "},
+      {{"show", "--check-dates", "--json", "main.org"}, 2, "--json"},
       {{"catalog", "--date", "13/41"}, 2, "--date"},
       {{"catalog", "--date", "6/46"}, 2, "--date"},
       {{"catalog", "--date", "6-41"}, 2, "--date"},
@@ -430,6 +431,21 @@ TEST_F(RosterCommand, ShowWithTheStrengthOfEveryGroup) {
   EXPECT_EQ(tree["items"][0]["platoons"], 5);
   EXPECT_EQ(tree["items"][0]["value"], 60);
   EXPECT_FALSE(tree["items"][0]["children"][0].contains("value"));
+}
+
+// At the file's 6/41 the tank platoon is refused (from 1/43) and the platoon without a template
+// too; without them the file passes.
+TEST_F(RosterCommand, ShowCheckDatesListsTheRefusedItemsAndFailsOnAny) {
+  const std::string company = "Kompanie \"Nord\", Caf\xE9 \x80 / ";
+  EXPECT_EQ(RunIn(folder, {"show", "--check-dates", "main.org"}),
+            (ToolResult{1,
+                        company + "Panzer\tNot available in 6/41: from 1/43\n" + company +
+                            "Troupe\tNot in the database\n",
+                        ""}));
+  folder.Write("passes.org",
+               "1\r\n2\r\n6 41\r\nC100001 0 7 Kompanie\r\n    P1101 1 5 Zug\r\n"
+               "    End\r\n");
+  EXPECT_EQ(RunIn(folder, {"show", "--check-dates", "passes.org"}), (ToolResult{0, "", ""}));
 }
 
 // The same table as the JSON in RFC 4180: the name with a comma and quotes quoted, its quotes
