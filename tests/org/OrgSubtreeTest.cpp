@@ -1,4 +1,5 @@
-// An item with its subtree as the clipboard holds it, and where a paste puts it.
+// An item with its subtree read from the clipboard's text, and where a paste puts it (what Copy
+// writes, and that a paste of it reads back whole, the window's clipboard test shows).
 #include "org/OrgSubtree.h"
 
 #include <gtest/gtest.h>
@@ -16,21 +17,6 @@ constexpr std::string_view kFile =
     "1\r\n5\r\n6 41\r\nD150001 0 7 Division\r\n    R150002 1 7 Regiment\r\n"
     "        C150003 2 7 Kompanie\r\n            P1101 3 6 Zug\r\n            End\r\n"
     "        End\r\n    End\r\nC150004 4 5 Zweite\r\n";
-
-TEST(OrgSubtree, TheItemsLinesReadBackAsTheSameSubtreeWithItsParents) {
-  OrgRoot root;
-  ASSERT_TRUE(ReadOrganization(root, kFile));
-  const OrgItem& regiment = *root.items.First()->item->AsGroup()->children.First()->item;
-  const std::string lines = WriteSubtree(regiment);
-  EXPECT_EQ(lines,
-            "R150002 1 7 Regiment\r\n    C150003 2 7 Kompanie\r\n        P1101 3 6 Zug\r\n"
-            "        End\r\n    End\r\n");
-  auto read = ReadSubtree(lines, root);
-  ASSERT_TRUE(std::holds_alternative<std::unique_ptr<OrgItem>>(read));
-  OrgRoot pasted;
-  pasted.items.Append(std::move(std::get<std::unique_ptr<OrgItem>>(read)));
-  EXPECT_EQ(Dump(pasted), "R150002#1:7'Regiment'[C150003#2:7'Kompanie'[P1101#3:6'Zug']]");
-}
 
 TEST(OrgSubtree, TextThatIsNotOneItemOrTooManyForTheIdsLeftIsRefused) {
   OrgRoot root;
