@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QUndoStack>
 #include <tuple>
 
@@ -58,8 +59,11 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
   undo_ = NewAction(tr("&Undo"), QString(), QString());
   redo_ = NewAction(tr("&Redo"), QString(), QString());
   undo_->setShortcuts(QKeySequence::Undo);
-  redo_->setShortcuts(QKeySequence::Redo);
-  AddKey(*redo_, QKeySequence(Qt::CTRL | Qt::Key_Y));
+  // Ctrl+Y first, so that the menu shows the key most editors use; the platform's keys follow.
+  QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::Key_Y)};
+  for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo))
+    if (!redoKeys.contains(key)) redoKeys << key;
+  redo_->setShortcuts(redoKeys);
   strength_ = NewAction(tr("&Strength of Selection..."),
                         tr("Show the strength of the selected unit or organization"),
                         tr("Strength of Selection"));
@@ -159,6 +163,8 @@ void CommandActions::ConnectTo(MainFrame& window) {
     window.OpenRecent(file);
   });
   auto* clipboard = new OrgClipboard(editing, *window.Created(), window.Prompts(), this);
+  connect(clipboard, &OrgClipboard::Said, &window,
+          [&window](const QString& text) { window.statusBar()->showMessage(text); });
   const std::array<void (OrgClipboard::*)(), 4> clipboardHandlers = {
       &OrgClipboard::Cut, &OrgClipboard::Copy, &OrgClipboard::Paste, &OrgClipboard::Duplicate};
   for (std::size_t i = 0; i < clipboard_.size(); ++i)

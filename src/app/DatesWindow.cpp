@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "app/CreatedTree.h"
@@ -42,7 +43,8 @@ class RefusedItemsModel : public QAbstractTableModel {
     return parent.isValid() ? 0 : kColumnCount;
   }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    // A path too long for its column shows whole as its tooltip.
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
     const OrgItem& item = *ItemAt(index.row());
     return FromGameText(index.column() == kItem ? PathOf(item)
                                                 : created_.Dates().Reason(item, Date()));
@@ -62,6 +64,9 @@ DatesWindow& DatesWindow::Open(OrgEditing& editing, CreatedTree& tree, QWidget& 
   auto* shown = owner.findChild<DatesWindow*>(QString(), Qt::FindDirectChildrenOnly);
   if (!shown) {
     shown = new DatesWindow(editing, &owner);
+    // Over the catalog's half, so the item a row selects in the organization's tree shows.
+    shown->move(owner.mapToGlobal(QPoint(std::max(0, owner.width() / 4 - shown->width() / 2),
+                                         std::max(0, (owner.height() - shown->height()) / 2))));
     connect(shown, &DatesWindow::Chosen, &tree,
             [&editing, &tree](const OrgItem& item) { tree.Select(editing.Model().IndexOf(item)); });
   }
@@ -87,6 +92,8 @@ DatesWindow::DatesWindow(OrgEditing& editing, QWidget* owner)
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setShowGrid(false);
+  // A path cut short keeps its end, the item itself.
+  list_->setTextElideMode(Qt::ElideLeft);
   list_->verticalHeader()->hide();
   list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);

@@ -22,7 +22,12 @@ void OrgClipboard::Copy() {
   const std::string lines = WriteSubtree(*item);
   auto* data = new QMimeData;
   data->setData(QString::fromLatin1(kMimeType), QByteArray::fromStdString(lines));
-  data->setText(FromGameText(lines));
+  // Other programs get the lines as text, with the line ends of this system.
+  QString text = FromGameText(lines);
+#ifndef Q_OS_WIN
+  text.remove(QLatin1Char('\r'));
+#endif
+  data->setText(text);
 
   QGuiApplication::clipboard()->setMimeData(data);
 }
@@ -42,9 +47,14 @@ void OrgClipboard::Paste() {
     lines = data->data(type).toStdString();
   else if (data && data->hasText())
     lines = ToGameText(data->text());
+  // A unit line stands for its platoon.
+  const OrgItem* selected = tree_.SelectedRow();
   if (std::unique_ptr<OrgItem> item = Read(lines, tr("Paste"))) {
-    const OrgPlace place = PastePlace(editing_.Organization(), tree_.Selection(), *item);
+    const OrgPlace place = PastePlace(editing_.Organization(), selected, *item);
     editing_.Insert(std::move(item), place, tr("Paste Unit or Organization"));
+    if (selected && selected->parent && !place.parent)
+      Q_EMIT Said(tr("Pasted at the end: it cannot go into %1")
+                      .arg(FromGameText(selected->parent->name.View())));
   }
 }
 

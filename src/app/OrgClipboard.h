@@ -31,6 +31,10 @@ class OrgClipboard : public QObject {
   void Paste();
   void Duplicate();
 
+ Q_SIGNALS:
+  // A word for the status bar.
+  void Said(const QString& text);
+
  private:
   // The item the lines hold, ready to be put in; null, after saying why, when there is none.
   std::unique_ptr<OrgItem> Read(const std::string& lines, const QString& caption);

@@ -36,6 +36,7 @@ void TreeFind::Open() {
     auto* bar = bar_ = new FindBar(where_, placeholder_, tree_.parentWidget());
     connect(bar, &FindBar::TextChanged, this, [this, bar] {
       bar->SetCount(search_(bar->Text()));
+      if (bar->Text().isEmpty()) Fold({});
       bar->Next();
     });
     connect(bar, &FindBar::Go, this, &TreeFind::GoTo);
@@ -48,7 +49,13 @@ void TreeFind::Open() {
 
 void TreeFind::Close() {
   if (!bar_) return;
-  Fold({});
+  // A row the user chose after the bar's last match is the user's: the path to it stays open.
+  std::vector<QModelIndex> chosen;
+  if (tree_.currentIndex() != shown_)
+    for (QModelIndex above = tree_.currentIndex().parent(); above.isValid(); above = above.parent())
+      chosen.push_back(above);
+  Fold(chosen);
+  opened_.clear();
   for (QModelIndex shown = tree_.currentIndex().parent(); shown.isValid(); shown = shown.parent())
     if (!tree_.isExpanded(shown)) {
       tree_.setCurrentIndex(before_);
@@ -90,6 +97,7 @@ void TreeFind::GoTo(int match) {
   }
   tree_.setCurrentIndex(index);
   tree_.scrollTo(index);
+  shown_ = index;
 }
 
 // The rows the bar expanded, but those the path keeps open, innermost first.

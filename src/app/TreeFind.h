@@ -32,8 +32,9 @@ class TreeFind : public QObject {
   // The tree takes the rectangle, the bar its bottom while it is open.
   void Place(const QRect& rect);
   void Open();
-  // The match the bar went to stays selected where the user can see it; one it folded away gives
-  // the selection back to what it was before the bar opened.
+  // What the bar opened folds back, but the path to a row the user has chosen since its last
+  // match. The match stays selected where the user can see it; one folded away gives the
+  // selection back to what it was before the bar opened.
   void Close();
   void Next();
   void Previous();
@@ -53,6 +54,7 @@ class TreeFind : public QObject {
   // The rows the bar expanded to show its matches, and whether it is expanding one now.
   std::vector<QPersistentModelIndex> opened_;
   QPersistentModelIndex before_;  // the selection when the bar opened
+  QPersistentModelIndex shown_;   // the last match it selected
   bool finding_ = false;
   QRect place_;
 };

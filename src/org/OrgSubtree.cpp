@@ -3,6 +3,7 @@
 #include <limits>
 #include <sstream>
 
+#include "oob/Nations.h"
 #include "org/OrgFile.h"
 #include "org/OrgGroup.h"
 
@@ -28,7 +29,9 @@ std::variant<std::unique_ptr<OrgItem>, SubtreeRefusal> ReadSubtree(std::string_v
 }
 
 OrgPlace PastePlace(const OrgRoot& root, const OrgItem* selected, const OrgItem& pasted) {
-  if (selected && (!selected->parent || selected->parent->echelon > pasted.echelon)) {
+  const OrgGroup* group = selected ? selected->parent : nullptr;
+  if (selected && (!group || (group->echelon > pasted.echelon &&
+                              IsAxis(group->Nation()) == IsAxis(pasted.Nation())))) {
     const OrgPlace place = root.PlaceOf(*selected);
     return {place.parent, place.index + 1};
   }

@@ -24,9 +24,9 @@ std::variant<std::unique_ptr<OrgItem>, SubtreeRefusal> ReadSubtree(std::string_v
                                                                    const OrgRoot& into);
 
 // Where an item pasted beside the selected one goes: right after it in its list, as long as that
-// list's group is of a higher echelon than the item (any echelon may stand at the top level);
-// otherwise, and with nothing or the root selected, at the end of the top level. A paste thus
-// never makes a nesting that the list edits could not make.
+// list's group is of a higher echelon than the item and of the same side (any item may stand at
+// the top level); otherwise, and with nothing or the root selected, at the end of the top level.
+// A paste thus never makes a nesting that the list edits could not make.
 OrgPlace PastePlace(const OrgRoot& root, const OrgItem* selected, const OrgItem& pasted);
 
 }  // namespace valdren

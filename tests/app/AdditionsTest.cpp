@@ -177,9 +177,12 @@ TEST_F(AdditionsTest, FindInTheOrganizationGoesInFileOrderOpeningOnlyThePathToTh
   prompter.answers = {MessageAnswer::kOk};
   Trigger(kDelete);  // the first match
   EXPECT_EQ(bar->Status(), "2 matches");
+  // A row the user then chooses keeps its path open when the bar closes.
+  tree->setCurrentIndex(Created({0, 1, 0}));
   QTest::keyClick(bar, Qt::Key_Escape);
   EXPECT_EQ(tree->Find().Bar(), nullptr);
-  EXPECT_EQ(open(Created({})), QStringList());
+  EXPECT_EQ(open(Created({})), QStringList({division, "Divisionsstab"}));
+  EXPECT_EQ(tree->currentIndex(), Created({0, 1, 0}));
 }
 
 }  // namespace

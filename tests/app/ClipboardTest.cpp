@@ -23,12 +23,18 @@ class ClipboardTest : public test::MainFrameFixture {
       "C110020 2 8 Divisionsstab\r\n    P1403 3 8 Hptm Weidner\r\n    P1108 4 8 Stab\r\n"
       "    P1112 5 8 Nachrichtenzug\r\n    P1105 6 8 Pionierzug\r\n"
       "    P1106 7 8 Aufklaerungszug\r\n    End\r\n";
+  // The same lines as plain text for other programs, with this system's line ends.
+  std::string PlainText() const {
+    std::string text = staff;
+    std::erase(text, '\r');
+    return text;
+  }
 };
 
 TEST_F(ClipboardTest, CopyGivesTheFileLinesAndPasteMakesANewItemWhereTheNestingAllows) {
   Run(kCopy, {0, 1});
   EXPECT_EQ(Clipboard().mimeData()->data(OrgClipboard::kMimeType).toStdString(), staff);
-  EXPECT_EQ(Clipboard().text().toStdString(), staff);
+  EXPECT_EQ(Clipboard().text().toStdString(), PlainText());
   const int nextId = frame->Editing().Organization().nextId;
   // A company beside the division's regiment; under the staff (a company) it cannot go.
   Run(kPaste, {0, 2});
@@ -36,6 +42,8 @@ TEST_F(ClipboardTest, CopyGivesTheFileLinesAndPasteMakesANewItemWhereTheNestingA
   EXPECT_FALSE(frame->Created()->isExpanded(Created({0, 3})));
   Run(kPaste, {0, 1, 0});
   EXPECT_EQ(frame->Created()->currentIndex(), Created({2}));
+  EXPECT_EQ(frame->statusBar()->currentMessage(),
+            "Pasted at the end: it cannot go into Divisionsstab");
   EXPECT_EQ(Created({2}).data().toString(), "Divisionsstab");
   EXPECT_EQ(frame->Editing().Organization().nextId, nextId + 2 * 6);  // fresh ids for both
   EXPECT_NE(Saved().find("\r\nC110020 " + std::to_string(nextId + 6) + " 8 Divisionsstab\r\n"),
@@ -67,7 +75,7 @@ TEST_F(ClipboardTest, DuplicateAndCutAreOneStepEachAndDuplicateLeavesTheClipboar
   EXPECT_EQ(Names(Created({0})).mid(1, 2), QStringList({"Divisionsstab", "Divisionsstab"}));
   Run(kCut, {0, 1});
   EXPECT_TRUE(prompter.asked.empty());  // no question, unlike Delete
-  EXPECT_EQ(Clipboard().text().toStdString(), staff);
+  EXPECT_EQ(Clipboard().text().toStdString(), PlainText());
   EXPECT_EQ(frame->Commands().Undo()->statusTip(), "Undo Cut Unit or Organization");
   frame->Editing().Undo();
   frame->Editing().Undo();

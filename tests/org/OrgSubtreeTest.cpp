@@ -30,8 +30,9 @@ TEST(OrgSubtree, TextThatIsNotOneItemOrTooManyForTheIdsLeftIsRefused) {
             SubtreeRefusal::kTooLarge);
 }
 
-// After the selection where its group is of a higher echelon, else at the end of the top level.
-TEST(OrgSubtree, APasteGoesAfterTheSelectionOnlyUnderAHigherEchelon) {
+// After the selection where its group is of a higher echelon and the same side, else at the end
+// of the top level. The pasted items are German (nation 1) but for a British battalion.
+TEST(OrgSubtree, APasteGoesAfterTheSelectionOnlyUnderAHigherEchelonOfItsSide) {
   OrgRoot root;
   ASSERT_TRUE(ReadOrganization(root, kFile));
   OrgGroup& division = *root.items.First()->item->AsGroup();
@@ -42,15 +43,18 @@ TEST(OrgSubtree, APasteGoesAfterTheSelectionOnlyUnderAHigherEchelon) {
     const OrgItem* selected;
     int echelon;
     OrgPlace place;
+    std::uint32_t reference = 100001;
   } cases[] = {{nullptr, 1, end},
                {&division, 5, {nullptr, 1}},
                {&regiment, 4, {&division, 1}},
                {&regiment, 5, end},
                {&company, 2, {&regiment, 1}},
+               {&company, 2, end, 900001},
                {&company, 3, end},
-               {root.items.Last()->item, 0, {nullptr, 2}}};
+               {root.items.Last()->item, 0, {nullptr, 2}, 1101}};
   for (const auto& c : cases) {
     const auto pasted = MakeOrgItem(c.echelon, nullptr);
+    pasted->reference = c.reference;
     EXPECT_EQ(PastePlace(root, c.selected, *pasted), c.place)
         << (c.selected ? c.selected->name.Std() : "root") << " " << c.echelon;
   }
