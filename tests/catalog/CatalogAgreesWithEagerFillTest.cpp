@@ -151,6 +151,10 @@ class Generator {
         loaded.push_back(org);
       }
     }
+    // Platoons loaded after the organizations, which finding still lists by echelon.
+    for (int i = Between(0, 2); i > 0; --i)
+      data.Platoon(PlatoonReference(Nation(), Between(0, 9), 90 + i), "L" + std::to_string(i),
+                   Between(-5, 50), Range());
     return Date();
   }
 
@@ -200,7 +204,6 @@ class AgreesWithEagerFill : public testing::TestWithParam<unsigned> {
 
 TEST_P(AgreesWithEagerFill, RowsAndMessagesAfterExpandingCollapsingAndRefreshing) {
   const CatalogDate second = generator.Date();
-  ASSERT_TRUE(shown.texts.empty());
   // Every other nation is expanded, and every other one of those collapsed again.
   std::vector<std::string> messages;
   std::vector<int> expanded, stillExpanded;
@@ -242,7 +245,8 @@ std::string Lower(std::string_view text) {
 }
 
 // The listed templates whose name holds the text, read off the filled catalog row by row; the row
-// of each match is that very row.
+// of each match is that very row, and going to it fills its nation once, with its messages. At
+// another date the old matches lead nowhere.
 TEST_P(AgreesWithEagerFill, FindingGivesTheListedTemplatesWhoseNameHoldsTheText) {
   std::vector<std::string> ignored;
   const TreeRow catalog = EagerFill{data.database, first, ignored}.Catalog(present);
@@ -258,13 +262,21 @@ TEST_P(AgreesWithEagerFill, FindingGivesTheListedTemplatesWhoseNameHoldsTheText)
     }
   const std::vector<CatalogMatch> matches = model.FindTemplates(text);
   EXPECT_EQ(matches, expected);
+  EXPECT_TRUE(model.FindTemplates("").empty());
   EXPECT_TRUE(shown.texts.empty());  // searching fills nothing
+  std::vector<int> matched;
   for (const CatalogMatch& match : matches) {
     const CatalogRow row = model.MatchRow(match);
     EXPECT_EQ(model.Template(row), match.unit);
     EXPECT_EQ(model.Parent(row), model.EchelonGroupRow(match.nation, match.echelon));
     EXPECT_EQ(model.RowIndex(row), match.index);
+    if (matched.empty() || matched.back() != match.nation) matched.push_back(match.nation);
   }
+  std::vector<std::string> messages;
+  ExpectSame(model, shown, EagerFill{data.database, first, messages}.Catalog(matched), messages);
+  model.SetFilterDate({first.month % 12 + 1, first.year});
+  for (const CatalogMatch& match : matches)
+    EXPECT_EQ(model.MatchRow(match), kNoRow);
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneratedDatabases, AgreesWithEagerFill, testing::Range(1u, 301u));

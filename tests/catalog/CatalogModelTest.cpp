@@ -1,5 +1,5 @@
 // Hand-worked cases; the generated ones in CatalogAgreesWithEagerFillTest cover the combinations:
-// the rows of every category, choice texts, nations, dates and messages.
+// the rows of every category, choice texts, nations, dates and messages, and finding templates.
 #include "catalog/CatalogModel.h"
 
 #include <gtest/gtest.h>
@@ -51,10 +51,8 @@ TEST(CatalogRefresh, OnlyANationRowFillsAndRowsOfAnEmptiedNationAnswerNothing) {
 
   model.RefreshCatalog();
   EXPECT_FALSE(model.IsValid(before) || model.IsValid(group));
-  EXPECT_EQ(model.Text(group).Std(), "");
-  EXPECT_EQ(model.Template(before), nullptr);
-  EXPECT_EQ(model.Entry(before).kind, CatalogKind::kNone);
-  EXPECT_EQ(model.Entry(kNoRow).kind, CatalogKind::kNone);
+  for (const CatalogRow row : {before, group, kNoRow})  // no text, no template
+    EXPECT_EQ(model.Entry(row).kind, CatalogKind::kNone);
   EXPECT_EQ(model.ChildCount(before), 0);
   const CatalogRow after = model.Child(model.EchelonGroupRow(1, 1), 0);
   EXPECT_NE(after, before);
@@ -132,77 +130,6 @@ TEST(CatalogObserver, HearsEveryChangeOfRowsWithCountsBeforeAndAfter) {
   EXPECT_EQ(observer.calls,
             (Texts{"+Platoons 0..0 0 1", "+Regiments 0..0 0 1", "-Platoons 0..0 1 0",
                    "-Regiments 0..0 1 0", "+Platoons 0..1 0 2", "+Regiments 0..0 0 1"}));
-}
-
-constexpr CatalogDate kSummer41{6, 41};
-constexpr CatalogDate kSummer43{6, 43};
-constexpr int kGermany = 1;
-
-// Finding templates by a part of their name, and going to the row of a match: a name with a
-// Windows-1252 capital, a battalion up to 1942, a company of 1943 on, and a company whose
-// subunits exist only from 1943 on.
-class CatalogFind : public testing::Test {
- protected:
-  const OobDatabase& Filled() {
-    rifles = data.Platoon(PlatoonReference(kGermany, 0, 1), "Schuetzenzug", 12);
-    hunters = data.Platoon(PlatoonReference(kGermany, 3, 2), "Panzerj\xC4gerzug");
-    Org(2, OrgReference(kGermany, 1), "Schuetzen-Bataillon", {1, 39, 12, 42});
-    lateCompany = Org(1, OrgReference(kGermany, 2), "Schuetzenkompanie", {1, 43, 12, 45});
-    company = Org(1, OrgReference(kGermany, 3), "Gewehrkompanie", kAlways, {1, 43, 12, 45});
-    Org(1, OrgReference(9, 1), "Rifle Company");
-    return data.database;
-  }
-  // Of one group of riflemen.
-  const UnitTemplate* Org(int echelon, std::uint32_t reference, std::string_view name,
-                          DateRange range = kAlways, DateRange groupRange = kAlways) {
-    OrgTemplate* const org = data.Org(echelon, reference, name, range);
-    Group(org, "Zuege", {{rifles, 100}}, groupRange);
-    return org;
-  }
-  TestDatabase data;
-  const UnitTemplate *rifles, *hunters, *lateCompany, *company;
-  RecordedMessages shown;
-  CatalogModel model{Filled(), shown};
-};
-
-// Searching fills nothing, so it shows no message; going to a match fills its nation, with the
-// nation's messages, once.
-TEST_F(CatalogFind, TheRowOfAMatchIsFilledInWithTheNationsMessagesOnce) {
-  EXPECT_EQ(model.FindTemplates("J\xE4G"),
-            (std::vector<CatalogMatch>{{kGermany, 0, 1, hunters, kSummer41}}));
-  EXPECT_TRUE(model.FindTemplates("").empty());
-  const std::vector<CatalogMatch> matches = model.FindTemplates("zug");
-  ASSERT_EQ(matches.size(), 2u);
-  EXPECT_FALSE(model.IsFilled(kGermany));
-  EXPECT_TRUE(shown.texts.empty());
-  const char* const texts[] = {"Schuetzenzug [12]", "Panzerj\xC4gerzug"};
-  for (std::size_t i = 0; i < matches.size(); ++i) {
-    const CatalogRow row = model.MatchRow(matches[i]);
-    EXPECT_EQ(model.Text(row), texts[i]);
-    EXPECT_EQ(model.Template(row), matches[i].unit);
-  }
-  EXPECT_EQ(shown.texts, Texts{"Missing subunits for: Gewehrkompanie (100003)"});
-  // The view then expands the nation, which is filled already and shows nothing more.
-  model.OnCatalogExpanding(model.NationRow(kGermany), true);
-  EXPECT_EQ(shown.texts.size(), 1u);
-  EXPECT_FALSE(model.IsFilled(9));
-}
-
-TEST_F(CatalogFind, AfterTheDateChangesTheSearchFollowsItAndOldMatchesLeadNowhere) {
-  model.OnCatalogExpanding(model.NationRow(kGermany), true);
-  const std::vector<CatalogMatch> before = model.FindTemplates("kompanie");
-  ASSERT_EQ(before.size(), 1u);
-
-  model.SetFilterDate(kSummer43);
-  EXPECT_EQ(model.MatchRow(before[0]), kNoRow);  // the company is the second row now
-  const std::vector<CatalogMatch> after = model.FindTemplates("kompanie");
-  EXPECT_EQ(after, (std::vector<CatalogMatch>{{kGermany, 1, 0, lateCompany, kSummer43},
-                                              {kGermany, 1, 1, company, kSummer43}}));
-  EXPECT_EQ(model.Template(model.MatchRow(after[1])), company);
-  // The battalion ends in 1942.
-  EXPECT_EQ(model.FindTemplates("schuetzen"),
-            (std::vector<CatalogMatch>{{kGermany, 0, 0, rifles, kSummer43},
-                                       {kGermany, 1, 0, lateCompany, kSummer43}}));
 }
 
 }  // namespace

@@ -141,6 +141,14 @@ class SampleFolderTest : public testing::Test {
                  "39 1 45 12 B100010 6 $ Battalion\n"
                  "39 1 45 12 + (50) C100001 (50) C100002 # Company\n");
   }
+  // What a run in the folder writes on standard output; it must succeed without a word on
+  // standard error.
+  std::string Output(const std::vector<std::string>& arguments) const {
+    const ToolResult result = RunIn(folder, arguments);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    return result.out;
+  }
   GameFolder folder;
 };
 

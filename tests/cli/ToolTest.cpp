@@ -130,9 +130,7 @@ TEST_F(DatabaseCommands, CheckCountsTheTemplatesOfEachEchelonAndTheWarnings) {
 
 // The text form is for people (and the demo folder's check); JSON is for scripts.
 TEST_F(DatabaseCommands, DumpPrintsEveryTemplateInLoadOrderAsJson) {
-  const auto result = RunIn(folder, {"dump", "--json"});
-  ASSERT_EQ(result.status, 0) << result.err;
-  const json templates = json::parse(result.out).at("templates");
+  const json templates = json::parse(Output({"dump", "--json"})).at("templates");
   ASSERT_EQ(templates.size(), 6u);
   EXPECT_EQ(templates[0], json::parse(R"({"echelon":0,"reference":1101,"name":"Rifles",
       "secondName":"Rifles","thirdName":"Rifles","catalogValue":10,
@@ -171,17 +169,15 @@ TEST_F(CatalogCommand, PrintsTheTreeWithTheNamedNationsExpandedAndTheirMessages)
 }
 
 TEST_F(CatalogCommand, JsonHoldsTheRowsImagesTemplatesAndMessages) {
-  const auto result = RunIn(folder, {"catalog", "--json", "--depth", "1", "1"});
-  ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.err, "");
-  EXPECT_EQ(result.out.rfind("{\"tree\":{\"text\":", 0), 0u);
-  EXPECT_EQ(json::parse(result.out), json::parse(R"json({"tree":{"text":
+  const std::string out = Output({"catalog", "--json", "--depth", "1", "1"});
+  EXPECT_EQ(out.rfind("{\"tree\":{\"text\":", 0), 0u);
+  EXPECT_EQ(json::parse(out), json::parse(R"json({"tree":{"text":
       "Available Units and Organizations","image":0,"template":null,"children":[
       {"text":"Germany","image":10,"template":null,"children":[]},
       {"text":"Great Britain","image":18,"template":null,"children":[]}]},"messages":[
       "Missing subunits for: Gun Company (100002)","Missing subunits for: Gun Company (100002)"]})json"));
   // Template rows and choice rows carry their template.
-  const json tree = json::parse(RunIn(folder, {"catalog", "--json", "1"}).out)["tree"];
+  const json tree = json::parse(Output({"catalog", "--json", "1"}))["tree"];
   const json& company = tree["children"][0]["children"][1]["children"][0];
   EXPECT_EQ(company["template"], "C100001");
   EXPECT_EQ(company["children"][0]["children"][0]["template"], "P1101");
@@ -266,17 +262,15 @@ TEST_F(ShowCommand, PrintsTheTreeWithUnitLinesOrJsonAndWhatWasReadBeforeAFailure
                             name + "\n",
                         ""}));
 
-  const auto result = RunIn(folder, {"show", "--json", "main.org"});
-  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string out = Output({"show", "--json", "main.org"});
   // The keys come in the documented order.
-  EXPECT_EQ(result.out.rfind("{\"version\":1,\"nextId\":3,\"month\":6,\"year\":41,\"items\":", 0),
-            0u);
+  EXPECT_EQ(out.rfind("{\"version\":1,\"nextId\":3,\"month\":6,\"year\":41,\"items\":", 0), 0u);
   auto expected = json::parse(R"({"version":1,"nextId":3,"month":6,"year":41,"items":[
       {"echelon":1,"reference":100001,"id":0,"morale":7,"name":"1st Company","children":[
         {"echelon":0,"reference":1101,"id":1,"morale":5,"name":"Zug"}]},
       {"echelon":0,"reference":1999,"id":2,"morale":6}]})");
   expected["items"][1]["name"] = utf8;
-  EXPECT_EQ(json::parse(result.out), expected);
+  EXPECT_EQ(json::parse(out), expected);
 
   folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
   EXPECT_EQ(RunIn(folder, {"show", "broken.org"}),
@@ -287,9 +281,7 @@ TEST_F(ShowCommand, PrintsTheTreeWithUnitLinesOrJsonAndWhatWasReadBeforeAFailure
 // The tool and the editor build from the same code, so with the same seed the file is what the
 // builder makes in this process.
 TEST_F(BuildCommand, WritesWhatTheBuilderMakesFromTheSameSeed) {
-  const auto result = Build({"B100010", "--seed", "4294967295"});
-  ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.err, "");
+  ASSERT_EQ(Build({"B100010", "--seed", "4294967295"}), (ToolResult{0, "", ""}));
   OobDatabase database;
   std::ostringstream warnings;
   ErrorLog log(warnings);
@@ -377,10 +369,7 @@ class RosterCommand : public SampleFolderTest {
 
 // The leader's value is not one the catalog shows, so the company is worth its rifles and tank.
 TEST_F(RosterCommand, JsonGivesEachItemTheOrganizationAndThePlatoonsByTemplate) {
-  const auto result = RunIn(folder, {"roster", "--json", "main.org"});
-  ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.err, "");
-  json roster = json::parse(result.out);
+  json roster = json::parse(Output({"roster", "--json", "main.org"}));
   json& company = roster["items"][0];
   EXPECT_DOUBLE_EQ(company["morale"]["mean"].get<double>(), (7 + 7 + 5 + 5 + 9 + 5) / 6.0);
   company["morale"].erase("mean");
@@ -413,7 +402,7 @@ TEST_F(RosterCommand, JsonGivesEachItemTheOrganizationAndThePlatoonsByTemplate) 
      "value": 0, "available": true}])"));
 
   // The date tells which templates the catalog offers; the values stay.
-  json later = json::parse(RunIn(folder, {"roster", "--json", "--date", "1/43", "main.org"}).out);
+  json later = json::parse(Output({"roster", "--json", "--date", "1/43", "main.org"}));
   EXPECT_EQ(later["templates"][2]["available"], true);
   later["organization"]["morale"].erase("mean");
   EXPECT_EQ(later["organization"], roster["organization"]);
@@ -422,12 +411,11 @@ TEST_F(RosterCommand, JsonGivesEachItemTheOrganizationAndThePlatoonsByTemplate) 
 // A group shows its platoons and value after its name, in the catalog's brackets; a platoon
 // does not.
 TEST_F(RosterCommand, ShowWithTheStrengthOfEveryGroup) {
-  const auto text = RunIn(folder, {"show", "--strength", "main.org"});
-  EXPECT_EQ(text.status, 0) << text.err;
-  EXPECT_NE(text.out.find("\n  Kompanie \"Nord\", Caf\xE9 \x80 [5 platoons, value 60]\n    Oblt "),
+  const std::string text = Output({"show", "--strength", "main.org"});
+  EXPECT_NE(text.find("\n  Kompanie \"Nord\", Caf\xE9 \x80 [5 platoons, value 60]\n    Oblt "),
             std::string::npos)
-      << text.out;
-  const json tree = json::parse(RunIn(folder, {"show", "--json", "--strength", "main.org"}).out);
+      << text;
+  const json tree = json::parse(Output({"show", "--json", "--strength", "main.org"}));
   EXPECT_EQ(tree["items"][0]["platoons"], 5);
   EXPECT_EQ(tree["items"][0]["value"], 60);
   EXPECT_FALSE(tree["items"][0]["children"][0].contains("value"));
@@ -451,9 +439,7 @@ TEST_F(RosterCommand, ShowCheckDatesListsTheRefusedItemsAndFailsOnAny) {
 // The same table as the JSON in RFC 4180: the name with a comma and quotes quoted, its quotes
 // doubled, fields that do not apply to a row's kind empty, every line ended by CR LF.
 TEST_F(RosterCommand, CsvHoldsTheSameTable) {
-  const auto csv = RunIn(folder, {"roster", "--csv", "main.org"});
-  EXPECT_EQ(csv.status, 0) << csv.err;
-  EXPECT_EQ(csv.out,
+  EXPECT_EQ(Output({"roster", "--csv", "main.org"}),
             "kind,reference,name,platoons,units,leaders,catalogValue,value,axisValue,alliedValue,"
             "available\r\n"
             "item,C100001,\"Kompanie \"\"Nord\"\", Caf\u00e9 \u20ac\",5,1,1,,60,60,0,\r\n"
@@ -476,11 +462,9 @@ TEST_F(RosterCommand, WhatWasReadIsCountedBeforeTheFailureAndNothingCountsZero) 
   EXPECT_EQ(broken.err, "valdren: broken.org: Error reading file\n");
 
   folder.Write("empty.org", "1\r\n0\r\n6 41\r\n");
-  const auto empty = RunIn(folder, {"roster", "empty.org"});
-  EXPECT_EQ(empty.status, 0) << empty.err;
-  EXPECT_EQ(empty.out.rfind("Organization: 0 platoons, 0 units, value 0 (Axis 0, Allied 0)\n", 0),
-            0u)
-      << empty.out;
+  const std::string empty = Output({"roster", "empty.org"});
+  EXPECT_EQ(empty.rfind("Organization: 0 platoons, 0 units, value 0 (Axis 0, Allied 0)\n", 0), 0u)
+      << empty;
 }
 
 }  // namespace
