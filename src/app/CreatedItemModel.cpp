@@ -127,14 +127,14 @@ QVariant CreatedItemModel::data(const QModelIndex& index, int role) const {
       if (!item) return images_[0];
       return images_[IsUnitLine(index) ? 1 : 9 + item->Nation()];
     case Qt::FontRole:
-      if (item && !IsUnitLine(index) && !dates_.Available(*item, Date())) {
+      if (NotAvailable(index)) {
         QFont refused;
         refused.setItalic(true);
         return refused;
       }
       return RootFont(!item);
     case Qt::ForegroundRole:
-      if (!item || IsUnitLine(index) || dates_.Available(*item, Date())) return {};
+      if (!NotAvailable(index)) return {};
       return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
     case Qt::ToolTipRole:
       if (!item || IsUnitLine(index)) return {};
@@ -142,6 +142,12 @@ QVariant CreatedItemModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+// Created items the database does not offer at the filter date show greyed, in italics.
+bool CreatedItemModel::NotAvailable(const QModelIndex& index) const {
+  const OrgItem* const item = ItemOf(index);
+  return item && !IsUnitLine(index) && !dates_.Available(*item, Date());
 }
 
 Qt::ItemFlags CreatedItemModel::flags(const QModelIndex& index) const {

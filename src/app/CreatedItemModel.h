@@ -90,6 +90,7 @@ class CreatedItemModel : public QAbstractItemModel {
   // The items of a group's children, or of the top level for null, in order.
   const std::vector<OrgItem*>& ChildrenOf(const OrgGroup* group) const;
   bool HasUnitLine(const OrgItem& item) const;
+  bool NotAvailable(const QModelIndex& index) const;
   MonthYear Date() const { return {organization_.month, organization_.year}; }
   // Tells the views of the shown rows whose date mark differs between the two dates, a run of
   // neighbours at a time.
