@@ -1,5 +1,6 @@
-// The JSON outputs are written as the data is walked, yet keep the bytes of the nlohmann documents
-// the tool used to build and dump, so that no script reading them sees a change.
+// Outputs whose bytes are held to those of the tool before it was made faster: the JSON outputs,
+// once nlohmann documents built whole and dumped, now written as the data is walked, and the
+// organization files the builder makes. Scripts and the game read them, so not a byte may change.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -57,6 +58,34 @@ TEST(JsonOutput, KeepsTheBytesOfTheDumpedDocuments) {
     EXPECT_EQ(nlohmann::ordered_json::parse(out).dump() + "\n", out);
     EXPECT_EQ(out.size(), expected.size);
     EXPECT_EQ(Fnv1a(out), expected.hash);
+  }
+}
+
+// Seeded builds on the demo folder: names from the unit and leader lists, numbered and Roman
+// designations, a build into an existing file. The length and FNV-1a hash of each file are those
+// the earlier builder and writer gave: an oracle of bytes recorded from them, not of reasoning.
+TEST(BuiltOrganization, KeepsItsBytes) {
+  const GameFolder folder;
+  std::filesystem::copy(VALDREN_DEMO, folder.Path(), std::filesystem::copy_options::recursive);
+  const struct {
+    std::vector<std::string> arguments;
+    std::size_t size;
+    std::uint64_t hash;
+  } cases[] = {
+      {{"build", "A70001", "--date", "6/44", "--seed", "7"}, 377408, 0x37eefc3a8bc506c6},
+      {{"build", "A170001", "--date", "5/40", "--seed", "3", "--into", "main.org"},
+       127617,
+       0x560921ffa61bb50e},
+      {{"build", "A1070001", "--date", "6/44", "--seed", "4000000000"}, 109175, 0x7d252e05090481db},
+  };
+  for (const auto& expected : cases) {
+    std::vector<std::string> arguments = expected.arguments;
+    arguments.insert(arguments.end(), {"--output", "built.org"});
+    SCOPED_TRACE(testing::PrintToString(arguments));
+    EXPECT_EQ(RunIn(folder, arguments).status, 0);
+    const std::string built = folder.Read("built.org");
+    EXPECT_EQ(built.size(), expected.size);
+    EXPECT_EQ(Fnv1a(built), expected.hash);
   }
 }
 
