@@ -30,8 +30,9 @@ class LineBuffer {
   explicit LineBuffer(std::ostream& out) : out_(out) {}
 
   void Blanks(int count) {
-    for (; count > 0; --count)
-      Put(' ');
+    static constexpr std::string_view kBlanks = "                                ";
+    for (; count > 0; count -= static_cast<int>(kBlanks.size()))
+      Append(kBlanks.substr(0, static_cast<std::size_t>(count)));
   }
   void Put(char c) {
     if (size_ == sizeof data_) Flush();
