@@ -15,32 +15,6 @@ constexpr char kHexDigits[] = "0123456789abcdef";
 
 }  // namespace
 
-JsonWriter& JsonWriter::BeginObject() {
-  BeforeValue();
-  buffer_ += '{';
-  afterValue_ = false;
-  return *this;
-}
-
-JsonWriter& JsonWriter::EndObject() {
-  buffer_ += '}';
-  afterValue_ = true;
-  return *this;
-}
-
-JsonWriter& JsonWriter::BeginArray() {
-  BeforeValue();
-  buffer_ += '[';
-  afterValue_ = false;
-  return *this;
-}
-
-JsonWriter& JsonWriter::EndArray() {
-  buffer_ += ']';
-  afterValue_ = true;
-  return *this;
-}
-
 JsonWriter& JsonWriter::Key(std::string_view name) {
   BeforeValue();
   buffer_ += '"';
@@ -51,34 +25,21 @@ JsonWriter& JsonWriter::Key(std::string_view name) {
 }
 
 JsonWriter& JsonWriter::Number(std::int64_t value) {
-  BeforeValue();
   char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  buffer_.append(digits, end);
-  afterValue_ = true;
-  return *this;
+  return Scalar({digits, std::to_chars(digits, digits + sizeof digits, value).ptr});
 }
 
 JsonWriter& JsonWriter::Real(double value) {
-  BeforeValue();
   // nlohmann's own number form: the Grisu digits it chooses are not always those of to_chars.
-  buffer_ += nlohmann::json(value).dump();
-  afterValue_ = true;
-  return *this;
+  return Scalar(nlohmann::json(value).dump());
 }
 
 JsonWriter& JsonWriter::Bool(bool value) {
-  BeforeValue();
-  buffer_ += value ? "true" : "false";
-  afterValue_ = true;
-  return *this;
+  return Scalar(value ? "true" : "false");
 }
 
 JsonWriter& JsonWriter::Null() {
-  BeforeValue();
-  buffer_ += "null";
-  afterValue_ = true;
-  return *this;
+  return Scalar("null");
 }
 
 JsonWriter& JsonWriter::Text(std::string_view utf8) {
@@ -88,7 +49,6 @@ JsonWriter& JsonWriter::Text(std::string_view utf8) {
     Escaped(c);
   buffer_ += '"';
   afterValue_ = true;
-  FlushWhenFull();
   return *this;
 }
 
@@ -106,7 +66,6 @@ JsonWriter& JsonWriter::GameText(std::string_view bytes) {
   }
   buffer_ += '"';
   afterValue_ = true;
-  FlushWhenFull();
   return *this;
 }
 
@@ -120,7 +79,28 @@ void JsonWriter::Flush() {
   buffer_.clear();
 }
 
+JsonWriter& JsonWriter::Open(char bracket) {
+  BeforeValue();
+  buffer_ += bracket;
+  afterValue_ = false;
+  return *this;
+}
+
+JsonWriter& JsonWriter::Close(char bracket) {
+  buffer_ += bracket;
+  afterValue_ = true;
+  return *this;
+}
+
+JsonWriter& JsonWriter::Scalar(std::string_view text) {
+  BeforeValue();
+  buffer_ += text;
+  afterValue_ = true;
+  return *this;
+}
+
 void JsonWriter::BeforeValue() {
+  if (buffer_.size() >= kFlushSize) Flush();
   if (afterValue_) buffer_ += ',';
 }
 
@@ -157,10 +137,6 @@ void JsonWriter::Escaped(char c) {
   }
   const char escape[] = {'\\', 'u', '0', '0', kHexDigits[code >> 4], kHexDigits[code & 0xF]};
   buffer_.append(escape, sizeof escape);
-}
-
-void JsonWriter::FlushWhenFull() {
-  if (buffer_.size() >= kFlushSize) Flush();
 }
 
 }  // namespace valdren::cli

@@ -18,10 +18,10 @@ class JsonWriter {
   JsonWriter(const JsonWriter&) = delete;
   JsonWriter& operator=(const JsonWriter&) = delete;
 
-  JsonWriter& BeginObject();
-  JsonWriter& EndObject();
-  JsonWriter& BeginArray();
-  JsonWriter& EndArray();
+  JsonWriter& BeginObject() { return Open('{'); }
+  JsonWriter& EndObject() { return Close('}'); }
+  JsonWriter& BeginArray() { return Open('['); }
+  JsonWriter& EndArray() { return Close(']'); }
   // The name of the next member; names are the tool's own, plain ASCII.
   JsonWriter& Key(std::string_view name);
 
@@ -50,10 +50,13 @@ class JsonWriter {
   void Flush();
 
  private:
+  JsonWriter& Open(char bracket);
+  JsonWriter& Close(char bracket);
+  // A number, true, false or null.
+  JsonWriter& Scalar(std::string_view text);
   // A value follows a comma unless it opens its object or array or follows its member's name.
   void BeforeValue();
   void Escaped(char c);
-  void FlushWhenFull();
 
   std::ostream& out_;
   std::string buffer_;
