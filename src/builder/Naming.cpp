@@ -1,5 +1,6 @@
 #include "builder/Naming.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -21,6 +22,14 @@ void ReadBound(Scanner& in, int& value) {
 }
 
 }  // namespace
+
+std::size_t FindNameMarker(std::string_view text) {
+  // One test a character: find_first_of would search the list of markers for every one.
+  const auto marker = std::ranges::find_if(
+      text, [](char c) { return c == '#' || c == '$' || c == '&' || c == '@'; });
+  return marker == text.end() ? std::string_view::npos
+                              : static_cast<std::size_t>(marker - text.begin());
+}
 
 NumberPattern ReadNumberPattern(std::string_view afterMarker) {
   NumberPattern pattern;

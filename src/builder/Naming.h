@@ -16,8 +16,9 @@ struct NameAndDesignation {
 // The name pattern of a template or a group, or none: a platoon added on its own has none.
 using NamePattern = std::optional<std::string_view>;
 
-// The characters that make a name a pattern; only the first one in a text counts.
-inline constexpr std::string_view kNameMarkers = "#$&@";
+// Where the first of the characters that make a name a pattern ("#", "$", "&" and "@") stands in
+// the text, npos when none does; only the first one counts.
+std::size_t FindNameMarker(std::string_view text);
 
 // What follows a "$" or "@": an optional range group "(lo ... - hi ... )" and the text after it.
 struct NumberPattern {

@@ -64,7 +64,7 @@ std::unique_ptr<OrgItem> UserBuilder::InstantiateUserChoice(const SubunitGroup& 
 
 NameAndDesignation UserBuilder::MakeNameByUser(std::string_view pattern, const String& inherited,
                                                const UnitTemplate& unit) {
-  const std::size_t at = pattern.find_first_of(kNameMarkers);
+  const std::size_t at = FindNameMarker(pattern);
   if (at == std::string_view::npos || (pattern[at] != '$' && pattern[at] != '@'))
     return builder_.MakeName(pattern, inherited, unit);
   // The user types the designation in full: no range is read and no ending is added.

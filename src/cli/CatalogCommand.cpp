@@ -15,7 +15,7 @@
 #include "catalog/CatalogMessages.h"
 #include "catalog/CatalogModel.h"
 #include "catalog/CatalogTexts.h"
-#include "cli/JsonText.h"
+#include "cli/JsonWriter.h"
 #include "cli/Tool.h"
 #include "cli/ToolData.h"
 #include "oob/Nations.h"
@@ -98,28 +98,27 @@ void PrintMatches(std::ostream& out, const CatalogModel& model, std::string_view
           << EntryText({.kind = CatalogKind::kTemplate, .unit = match.unit}) << '\n';
 }
 
-std::string JsonString(std::string_view bytes) {
-  return JsonText(bytes).dump();
-}
-
 // Written as it is walked: the tree of a large nation would not fit in memory as one document.
 void PrintJson(std::ostream& out, const CatalogModel& model, int maxDepth,
                const std::vector<std::string>& messages) {
-  out << "{\"tree\":";
+  JsonWriter json(out);
+  json.BeginObject().Key("tree");
   WalkCatalog(
       model, maxDepth,
-      [&out](const CatalogEntry& entry, int, bool first) {
-        if (!first) out << ',';
-        out << "{\"text\":" << JsonString(EntryText(entry).View())
-            << ",\"image\":" << EntryImage(entry)
-            << ",\"template\":" << (entry.unit ? JsonString(RefText(*entry.unit)) : "null")
-            << ",\"children\":[";
+      [&json](const CatalogEntry& entry, int, bool) {
+        json.BeginObject().GameText("text", EntryText(entry).View());
+        json.Number("image", EntryImage(entry)).Key("template");
+        if (entry.unit)
+          json.GameText(RefText(*entry.unit));
+        else
+          json.Null();
+        json.Key("children").BeginArray();
       },
-      [&out](int) { out << "]}"; });
-  out << ",\"messages\":[";
-  for (std::size_t i = 0; i < messages.size(); ++i)
-    out << (i ? "," : "") << JsonString(messages[i]);
-  out << "]}\n";
+      [&json](int) { json.EndArray().EndObject(); });
+  json.Key("messages").BeginArray();
+  for (const std::string& message : messages)
+    json.GameText(message);
+  json.EndArray().EndObject().EndLine();
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <memory>
 #include <ostream>
 
-#include "cli/JsonText.h"
+#include "cli/JsonWriter.h"
 #include "cli/Tool.h"
 #include "oob/Echelon.h"
 #include "oob/OrgTemplate.h"
@@ -13,47 +13,49 @@ namespace valdren::cli {
 
 namespace {
 
-void AddDates(Json& item, const DateRange& range) {
-  item["startMonth"] = range.startMonth;
-  item["startYear"] = range.startYear;
-  item["endMonth"] = range.endMonth;
-  item["endYear"] = range.endYear;
+void WriteDatesJson(JsonWriter& json, const DateRange& range) {
+  json.Number("startMonth", range.startMonth)
+      .Number("startYear", range.startYear)
+      .Number("endMonth", range.endMonth)
+      .Number("endYear", range.endYear);
 }
 
-Json GroupJson(const SubunitGroup& group) {
-  Json item = {{"name", JsonText(group.name.View())}};
-  AddDates(item, group);
-  item["promotion"] = group.promotion;
-  Json choices = Json::array();
+void WriteGroupJson(JsonWriter& json, const SubunitGroup& group) {
+  json.BeginObject().GameText("name", group.name.View());
+  WriteDatesJson(json, group);
+  json.Bool("promotion", group.promotion).Key("choices").BeginArray();
   for (const SubunitChoice& choice : group.choices) {
-    choices.push_back({{"echelon", choice.item->echelon},
-                       {"reference", choice.item->reference},
-                       {"probability", choice.weight}});
+    json.BeginObject()
+        .Number("echelon", choice.item->echelon)
+        .Number("reference", choice.item->reference)
+        .Number("probability", choice.weight)
+        .EndObject();
   }
-  item["choices"] = std::move(choices);
-  return item;
+  json.EndArray().EndObject();
 }
 
-Json TemplateJson(const UnitTemplate& unit) {
-  Json item = {{"echelon", unit.echelon},
-               {"reference", unit.reference},
-               {"name", JsonText(unit.name.View())}};
-  AddDates(item, unit);
+void WriteTemplateJson(JsonWriter& json, const UnitTemplate& unit) {
+  json.BeginObject()
+      .Number("echelon", unit.echelon)
+      .Number("reference", unit.reference)
+      .GameText("name", unit.name.View());
+  WriteDatesJson(json, unit);
   if (const auto* platoon = dynamic_cast<const PlatoonTemplate*>(&unit)) {
-    item["secondName"] = JsonText(platoon->secondName.View());
-    item["thirdName"] = JsonText(platoon->thirdName.View());
-    item["catalogValue"] = platoon->catalogValue;
-    item["values"] = platoon->values;
-    item["mark"] = JsonText({&platoon->mark, 1});
-    item["word"] = JsonText(platoon->word.View());
+    json.GameText("secondName", platoon->secondName.View())
+        .GameText("thirdName", platoon->thirdName.View())
+        .Number("catalogValue", platoon->catalogValue)
+        .Key("values")
+        .BeginArray();
+    for (const int value : platoon->values)
+      json.Number(value);
+    json.EndArray().GameText("mark", {&platoon->mark, 1}).GameText("word", platoon->word.View());
   } else if (const auto* organization = dynamic_cast<const OrgTemplate*>(&unit)) {
-    item["morale"] = organization->morale;
-    Json groups = Json::array();
+    json.Number("morale", organization->morale).Key("groups").BeginArray();
     for (const SubunitGroup& group : organization->groups)
-      groups.push_back(GroupJson(group));
-    item["groups"] = std::move(groups);
+      WriteGroupJson(json, group);
+    json.EndArray();
   }
-  return item;
+  json.EndObject();
 }
 
 void WriteReference(std::ostream& out, const UnitTemplate& unit) {
@@ -101,20 +103,21 @@ void WriteText(std::ostream& out, const UnitTemplate& unit) {
 
 void AddDumpCommand(CommandList& commands) {
   auto asJson = std::make_shared<bool>(false);
-  CLI::App& dump = commands.Add(
-      "dump", "Load the database and print every template in load order", [asJson](Tool& tool) {
-        const OobDatabase& database = tool.Database();
-        if (*asJson) {
-          Json templates = Json::array();
-          for (const auto& node : database.Templates())
-            templates.push_back(TemplateJson(*node.item));
-          tool.out << Json{{"templates", std::move(templates)}}.dump() << '\n';
-        } else {
-          for (const auto& node : database.Templates())
-            WriteText(tool.out, *node.item);
-        }
-        return tool.Finish();
-      });
+  CLI::App& dump = commands.Add("dump", "Load the database and print every template in load order",
+                                [asJson](Tool& tool) {
+                                  const OobDatabase& database = tool.Database();
+                                  if (*asJson) {
+                                    JsonWriter json(tool.out);
+                                    json.BeginObject().Key("templates").BeginArray();
+                                    for (const auto& node : database.Templates())
+                                      WriteTemplateJson(json, *node.item);
+                                    json.EndArray().EndObject().EndLine();
+                                  } else {
+                                    for (const auto& node : database.Templates())
+                                      WriteText(tool.out, *node.item);
+                                  }
+                                  return tool.Finish();
+                                });
   dump.add_flag("--json", *asJson, "Print one JSON object instead of text");
 }
 

@@ -2,6 +2,7 @@
 // whole organization hold and are worth, then the platoons by template; for people, for scripts
 // and for spreadsheets.
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -12,7 +13,7 @@
 #include "base/Utf8Path.h"
 #include "base/Windows1252.h"
 #include "catalog/CatalogTexts.h"
-#include "cli/JsonText.h"
+#include "cli/JsonWriter.h"
 #include "cli/Tool.h"
 #include "cli/ToolData.h"
 #include "oob/Nations.h"
@@ -163,57 +164,83 @@ void PrintCsv(std::ostream& out, const Roster& roster) {
 
 // JSON
 
-Json StrengthJson(Json json, const Strength& strength) {
-  Json nations = Json::array();
-  for (const NationValue& nation : strength.nations)
-    nations.push_back(
-        {{"nation", nation.nation}, {"name", NationName(nation.nation)}, {"value", nation.value}});
-  json["echelons"] = strength.items;
-  json["platoons"] = strength.Platoons();
-  json["units"] = strength.units;
-  json["unknownPlatoons"] = strength.unknownPlatoons;
-  json["leaders"] = strength.leaders;
-  json["leadersByRating"] = strength.leadersByRating;
-  json["morale"] = {{"lowest", strength.lowestMorale},
-                    {"highest", strength.highestMorale},
-                    {"mean", strength.meanMorale}};
-  json["value"] = strength.value;
-  json["axisValue"] = strength.axisValue;
-  json["alliedValue"] = strength.alliedValue;
-  json["nations"] = std::move(nations);
-  return json;
+// The members of a strength; the caller opens and closes its object.
+void WriteStrengthJson(JsonWriter& json, const Strength& strength) {
+  json.Key("echelons").BeginArray();
+  for (const std::int64_t count : strength.items)
+    json.Number(count);
+  json.EndArray()
+      .Number("platoons", strength.Platoons())
+      .Number("units", strength.units)
+      .Number("unknownPlatoons", strength.unknownPlatoons)
+      .Number("leaders", strength.leaders)
+      .Key("leadersByRating")
+      .BeginArray();
+  for (const std::int64_t count : strength.leadersByRating)
+    json.Number(count);
+  json.EndArray()
+      .Key("morale")
+      .BeginObject()
+      .Number("lowest", strength.lowestMorale)
+      .Number("highest", strength.highestMorale)
+      .Real("mean", strength.meanMorale)
+      .EndObject()
+      .Number("value", strength.value)
+      .Number("axisValue", strength.axisValue)
+      .Number("alliedValue", strength.alliedValue)
+      .Key("nations")
+      .BeginArray();
+  for (const NationValue& nation : strength.nations) {
+    json.BeginObject()
+        .Number("nation", nation.nation)
+        .Text("name", NationName(nation.nation))
+        .Number("value", nation.value)
+        .EndObject();
+  }
+  json.EndArray();
 }
 
-Json TemplateJson(const TemplateStrength& row, CatalogDate date) {
-  return {{"reference", row.reference},
-          {"name", row.unit ? Json(Windows1252ToUtf8(row.unit->name.View())) : Json()},
-          {"count", row.count},
-          {"catalogValue", row.unit ? Json(row.unit->catalogValue) : Json()},
-          {"valued", row.valued},
-          {"value", row.value},
-          {"available", Available(row, date)}};
+void WriteTemplateJson(JsonWriter& json, const TemplateStrength& row, CatalogDate date) {
+  json.BeginObject().Number("reference", row.reference).Key("name");
+  if (row.unit)
+    json.Text(Windows1252ToUtf8(row.unit->name.View()));
+  else
+    json.Null();
+  json.Number("count", row.count).Key("catalogValue");
+  if (row.unit)
+    json.Number(row.unit->catalogValue);
+  else
+    json.Null();
+  json.Bool("valued", row.valued)
+      .Number("value", row.value)
+      .Bool("available", Available(row, date))
+      .EndObject();
 }
 
 void PrintJson(std::ostream& out, const Roster& roster) {
-  Json items = Json::array();
+  JsonWriter json(out);
+  json.BeginObject()
+      .Number("month", roster.date.month)
+      .Number("year", roster.date.year)
+      .Key("items")
+      .BeginArray();
   std::size_t index = 0;
   for (const auto& node : roster.root.items) {
     const OrgItem& item = *node.item;
-    items.push_back(StrengthJson({{"echelon", item.echelon},
-                                  {"reference", item.reference},
-                                  {"id", item.id},
-                                  {"name", Windows1252ToUtf8(item.name.View())}},
-                                 roster.items[index++]));
+    json.BeginObject()
+        .Number("echelon", item.echelon)
+        .Number("reference", item.reference)
+        .Number("id", item.id)
+        .Text("name", Windows1252ToUtf8(item.name.View()));
+    WriteStrengthJson(json, roster.items[index++]);
+    json.EndObject();
   }
-  Json templates = Json::array();
+  json.EndArray().Key("organization").BeginObject();
+  WriteStrengthJson(json, roster.organization);
+  json.EndObject().Key("templates").BeginArray();
   for (const TemplateStrength& row : roster.organization.templates)
-    templates.push_back(TemplateJson(row, roster.date));
-  const Json json = {{"month", roster.date.month},
-                     {"year", roster.date.year},
-                     {"items", std::move(items)},
-                     {"organization", StrengthJson(Json::object(), roster.organization)},
-                     {"templates", std::move(templates)}};
-  out << json.dump() << '\n';
+    WriteTemplateJson(json, row, roster.date);
+  json.EndArray().EndObject().EndLine();
 }
 
 int PrintRoster(Tool& tool, const RosterOptions& options) {

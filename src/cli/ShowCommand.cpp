@@ -7,10 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "base/Utf8Path.h"
-#include "cli/JsonText.h"
+#include "cli/JsonWriter.h"
 #include "cli/Tool.h"
 #include "oob/ErrorLog.h"
 #include "oob/OobDatabase.h"
@@ -53,36 +51,38 @@ void PrintTree(std::ostream& out, const OrgRoot& root, const ShowContext& contex
     PrintItem(out, *node.item, 2, context);
 }
 
-Json ItemJson(const OrgItem& item, const ShowContext& context) {
-  Json json = {{"echelon", item.echelon},
-               {"reference", item.reference},
-               {"id", item.id},
-               {"morale", item.morale},
-               {"name", JsonText(item.name.View())}};
+void WriteItemJson(JsonWriter& json, const OrgItem& item, const ShowContext& context) {
+  json.BeginObject()
+      .Number("echelon", item.echelon)
+      .Number("reference", item.reference)
+      .Number("id", item.id)
+      .Number("morale", item.morale)
+      .GameText("name", item.name.View());
   if (const OrgGroup* group = item.AsGroup()) {
     if (context.strength) {
       const Strength strength = StrengthOf(item, context.database);
-      json["platoons"] = strength.Platoons();
-      json["value"] = strength.value;
+      json.Number("platoons", strength.Platoons()).Number("value", strength.value);
     }
-    Json children = Json::array();
+    json.Key("children").BeginArray();
     for (const auto& node : group->children)
-      children.push_back(ItemJson(*node.item, context));
-    json["children"] = std::move(children);
+      WriteItemJson(json, *node.item, context);
+    json.EndArray();
   }
-  return json;
+  json.EndObject();
 }
 
 void PrintJson(std::ostream& out, const OrgRoot& root, const ShowContext& context) {
-  Json items = Json::array();
+  JsonWriter json(out);
+  json.BeginObject()
+      .Number("version", root.version)
+      .Number("nextId", root.nextId)
+      .Number("month", root.month)
+      .Number("year", root.year)
+      .Key("items")
+      .BeginArray();
   for (const auto& node : root.items)
-    items.push_back(ItemJson(*node.item, context));
-  const Json json = {{"version", root.version},
-                     {"nextId", root.nextId},
-                     {"month", root.month},
-                     {"year", root.year},
-                     {"items", std::move(items)}};
-  out << json.dump() << '\n';
+    WriteItemJson(json, *node.item, context);
+  json.EndArray().EndObject().EndLine();
 }
 
 // One line an item: its path, a tab, then why; the number of items.

@@ -70,7 +70,11 @@ int OrgItem::GetCommandRating() const {
 }
 
 void OrgItem::SetName(const String& text) {
-  name = String(WithoutParentheses(text.View()));
+  // Most names hold no parenthesised part: they are taken as they are, without a second copy.
+  if (text.View().find('(') == std::string_view::npos)
+    name = text;
+  else
+    name = String(WithoutParentheses(text.View()));
 }
 
 int OrgItem::Nation() const {

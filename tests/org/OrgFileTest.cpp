@@ -115,6 +115,21 @@ TEST(OrgFormat, ReadsWhatItCanAndFailsWhereItMust) {
   }
 }
 
+// The writer puts each line together in a buffer: a deep item with a name longer than that
+// buffer, and the end lines below it, keep every byte and every blank of their indentation.
+TEST(OrgFormat, DeepItemsWithLongNamesAreWrittenWhole) {
+  OrgRoot root;
+  OrgGroup* group = nullptr;
+  for (int depth = 0; depth < 20; ++depth)
+    group = &AddGroup(root, group, 1, 100001, depth, 6, "C");
+  const std::string name(300, 'n');
+  Add(root, group, 0, 1101, 20, 6, name);
+  const std::string blanks(80, ' ');
+  EXPECT_NE(WriteOrganization(root).find("\r\n" + blanks + "P1101 20 6 " + name + "\r\n" + blanks +
+                                         "End\r\n" + std::string(76, ' ') + "End\r\n"),
+            std::string::npos);
+}
+
 TEST(OrgFormat, RefusesNestingDeeperThanAThousandGroupsInsteadOfExhaustingTheStack) {
   std::string file = "1\r\n0\r\n6 41\r\n";
   for (int depth = 0; depth < kMaxOrgDepth; ++depth)
