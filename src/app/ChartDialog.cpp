@@ -73,7 +73,7 @@ ChartDialog::ChartDialog(const OrgItem* selected, const OrgRoot& organization,
   scale_->setToolTip(tr("Pixels of a PNG to one of the chart"));
   auto* settings = new QFormLayout;
   settings->addRow(tr("&Depth:"), depth_);
-  settings->addRow(tr("PNG &scale:"), scale_);
+  settings->addRow(tr("PNG sca&le:"), scale_);
   settings->addRow(QString(), transparent_);
   settings->addRow(QString(), pixels_);
 
