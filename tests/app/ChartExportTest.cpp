@@ -68,9 +68,9 @@ TEST_F(ChartExportTest, TheWindowPreviewsTheDivisionAndWritesSvgPngAndPdf) {
   dialog->Scale()->setValue(2);
   dialog->Transparent()->setChecked(true);
   const QLocale english(QLocale::English);
-  EXPECT_EQ(dialog->PixelSize(), QString("PNG: %1 \u00d7 %2 pixels")
-                                     .arg(english.toString(chart.width() * 2),
-                                          english.toString(chart.height() * 2)));
+  EXPECT_EQ(dialog->PixelSize(),
+            QString("PNG: %1 \u00d7 %2 pixels")
+                .arg(english.toString(chart.width() * 2), english.toString(chart.height() * 2)));
   dialog->Save();
   const QImage png(QString::fromStdString(PathOf("division.png").string()));
   EXPECT_EQ(png.size(), chart * 2);
@@ -93,18 +93,21 @@ TEST_F(ChartExportTest, APictureTooLargeOrAFileUnwritableIsRefusedWithAMessage) 
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->windowTitle(), "Chart of the organization");
   dialog->Depth()->setValue(9);
-  EXPECT_TRUE(dialog->PixelSize().contains("larger than a PNG may be")) << dialog->PixelSize().toStdString();
+  EXPECT_TRUE(dialog->PixelSize().contains("larger than a PNG may be"))
+      << dialog->PixelSize().toStdString();
   std::filesystem::create_directory(PathOf("taken.svg"));
   prompter.files = {PathOf("all.png"), PathOf("taken.svg"), PathOf("all.txt")};
   for (int i = 0; i < 3; ++i)
     dialog->Save();
-  EXPECT_EQ(prompter.Captions(), QStringList({"Save", "Export Error", "Save", "Export Error",
-                                              "Save", "Export Error"}));
+  EXPECT_EQ(prompter.Captions(),
+            QStringList({"Save", "Export Error", "Save", "Export Error", "Save", "Export Error"}));
   EXPECT_TRUE(prompter.asked[3].text.endsWith("Unable to open file"));
   EXPECT_FALSE(std::filesystem::exists(PathOf("all.png")));
   EXPECT_FALSE(std::filesystem::exists(PathOf("all.txt")));
-  for (const auto& [size, fits] : {std::pair{QSize(16384, 3906), true}, {QSize(16385, 1), false},
-                                   {QSize(1, 16385), false}, {QSize(16384, 3907), false}})
+  for (const auto& [size, fits] : {std::pair{QSize(16384, 3906), true},
+                                   {QSize(16385, 1), false},
+                                   {QSize(1, 16385), false},
+                                   {QSize(16384, 3907), false}})
     EXPECT_EQ(RasterFits(size), fits) << size.width() << " " << size.height();
 }
 
