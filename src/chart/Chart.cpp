@@ -6,6 +6,7 @@
 #include <tuple>
 #include <utility>
 
+#include "builder/Naming.h"
 #include "chart/TextWidth.h"
 #include "chart/TidyTree.h"
 #include "oob/Nations.h"
@@ -19,6 +20,20 @@ namespace valdren {
 namespace {
 
 using M = ChartMetrics;
+
+// What a template's name says of the kind of unit, without the naming pattern the builder fills
+// in: "$(1-36). Panzer-Regiment" counts as "Panzer-Regiment", "Infanterie-Regiment &" as
+// "Infanterie-Regiment".
+std::string KindName(std::string_view name) {
+  const std::size_t marker = name.find_first_of(kNameMarkers);
+  if (marker == std::string_view::npos) return std::string(name);
+  std::string_view after = name.substr(marker + 1);
+  if (name[marker] == '$' || name[marker] == '@') after = SkipNumberRange(after);
+  std::string kind = std::string(name.substr(0, marker)) + std::string(after);
+  const std::size_t first = kind.find_first_not_of(". ");
+  const std::size_t last = kind.find_last_not_of(' ');
+  return first == std::string::npos ? std::string(name) : kind.substr(first, last + 1 - first);
+}
 
 // Folded items by template, in the strength table's order.
 std::vector<ChartCount> Counts(const std::vector<const OrgItem*>& items,
@@ -34,8 +49,9 @@ std::vector<ChartCount> Counts(const std::vector<const OrgItem*>& items,
     const auto [at, added] = found.try_emplace({item->echelon, item->reference}, entries.size());
     if (added) {
       const UnitTemplate* unit = database.Find(item->echelon, item->reference);
-      entries.push_back(
-          {item->echelon, item->reference, {0, unit ? unit->name.Std() : item->name.Std()}});
+      entries.push_back({item->echelon,
+                         item->reference,
+                         {0, unit ? KindName(unit->name.View()) : item->name.Std()}});
     }
     ++entries[at->second].count.count;
   }

@@ -14,7 +14,8 @@ class OrgRoot;
 // one for each group below it down to the depth, placed as a tidy tree drawn top down (TidyLayout),
 // each level a row. Platoons are never boxes of their own, save a platoon charted alone: the
 // platoons of a group, and below the depth all of its subordinates, fold into count lines in its
-// box ("3 × Schuetzenzug 1939"), one for each template, in the order of the strength table. A box
+// box ("3 × Schuetzenzug 1939"), one for each template (named without its naming pattern), in the
+// order of the strength table. A box
 // shows the unit-size mark of its echelon above its frame, the nation's emblem, the name, and the
 // strength: platoons, units and value. The same organization gives the same chart, to the byte
 // of its SVG (ChartSvg), on every system.
