@@ -81,7 +81,7 @@ double BoxWidth(const ChartBox& box) {
 double BoxHeight(const ChartBox& box) {
   const double counts =
       box.counts.empty() ? 0 : 4 + M::kLineHeight * static_cast<double>(box.counts.size());
-  return M::kHeaderHeight + M::kLineHeight + 6 + counts;
+  return M::kCountsTop + counts;
 }
 
 class ChartMaker {

@@ -15,10 +15,9 @@ class OrgRoot;
 // each level a row. Platoons are never boxes of their own, save a platoon charted alone: the
 // platoons of a group, and below the depth all of its subordinates, fold into count lines in its
 // box ("3 × Schuetzenzug 1939"), one for each template (named without its naming pattern), in the
-// order of the strength table. A box
-// shows the unit-size mark of its echelon above its frame, the nation's emblem, the name, and the
-// strength: platoons, units and value. The same organization gives the same chart, to the byte
-// of its SVG (ChartSvg), on every system.
+// order of the strength table. A box shows the unit-size mark of its echelon above its frame, the
+// nation's emblem, the name, and the strength: platoons, units and value. The same organization
+// gives the same chart, to the byte of its SVG (ChartSvg), on every system.
 inline constexpr int kDefaultChartDepth = 2;
 // The echelon of the box that stands for the whole organization: no mark, no emblem.
 inline constexpr int kOrganizationBox = -1;
@@ -58,7 +57,8 @@ struct ChartMetrics {
   static constexpr double kPadding = 6;        // between the frame and the text
   static constexpr double kHeaderHeight = 21;  // the band with the emblem and the name
   static constexpr double kLineHeight = 13;    // of the strength and count lines
-  static constexpr double kNameSize = 11;      // bold
+  static constexpr double kCountsTop = kHeaderHeight + kLineHeight + 6;  // their rule, in a box
+  static constexpr double kNameSize = 11;                                // bold
   static constexpr double kTextSize = 10;
   static constexpr double kEmblemGap = 5;   // between the emblem and the name
   static constexpr double kImageScale = 2;  // of the marks; the emblems stay at 18 by 12

@@ -199,7 +199,7 @@ class SvgWriter {
     Text(nameX, y + 15, M::kNameSize, " font-weight=\"bold\"", Xml(box.name));
     Text(x + M::kPadding, y + M::kHeaderHeight + 12, M::kTextSize, "", Xml(box.strength));
     if (box.counts.empty()) return void(out_ += "</g>\n");
-    const double line = y + M::kHeaderHeight + M::kLineHeight + 6;
+    const double line = y + M::kCountsTop;
     out_ += "<path fill=\"none\" stroke=\"#b8c4ce\" d=\"M" + Number(x + M::kPadding) + " " +
             Number(line - 0.5) + "H" + Number(x + box.width - M::kPadding) + "\"/>\n";
     double baseline = line + 12;
