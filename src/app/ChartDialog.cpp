@@ -72,6 +72,7 @@ ChartDialog::ChartDialog(const OrgItem* selected, const OrgRoot& organization,
   scale_->setSuffix(QStringLiteral(" \u00d7"));
   scale_->setToolTip(tr("Pixels of a PNG to one of the chart"));
   auto* settings = new QFormLayout;
+  settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   settings->addRow(tr("&Depth:"), depth_);
   settings->addRow(tr("PNG sca&le:"), scale_);
   settings->addRow(QString(), transparent_);

@@ -72,6 +72,7 @@ xdotool mousemove 500 700 click 1 key Home Down
 xdotool key alt+e Up Return
 wait_for_window "Chart of 16. Panzer-Division" >/dev/null || fail "Export Chart opened no window"
 sleep 1
+import -window root "$outdir/chart-window.png" || fail "no screenshot"
 xdotool key alt+s
 sleep 1
 xdotool key ctrl+a
