@@ -9,6 +9,7 @@
 #include <QUndoStack>
 #include <tuple>
 
+#include "app/ChartDialog.h"
 #include "app/Commands.h"
 #include "app/CreatedTree.h"
 #include "app/DatesWindow.h"
@@ -92,6 +93,9 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
   checkDates_ = NewAction(tr("Check &Dates..."),
                           tr("List the units and organizations not available at the date"),
                           tr("Check Dates"));
+  exportChart_ = NewAction(tr("Export &Chart..."),
+                           tr("Save the selected unit or organization as a chart: SVG, PNG or PDF"),
+                           tr("Export Chart"));
 
   // Keys without a menu item: F1 anywhere (the help's menu item names it in its text), and F3
   // and Shift+F3 through the find bar's matches.
@@ -170,6 +174,11 @@ void CommandActions::ConnectTo(MainFrame& window) {
   for (std::size_t i = 0; i < clipboard_.size(); ++i)
     run(clipboard_[i], [clipboard, handler = clipboardHandlers[i]] { (clipboard->*handler)(); });
   run(checkDates_, [&window] { DatesWindow::Open(window.Editing(), *window.Created(), window); });
+  run(exportChart_, [&window] {
+    (new ChartDialog(window.Created()->SelectedRow(), window.Editing().Organization(),
+                     window.Database(), window.Prompts(), &window))
+        ->show();
+  });
   for (QAction* help : {Action(kHelpContents), helpKey_})
     connect(help, &QAction::triggered, window.Help(), &HelpWindow::ShowContents);
   connect(Action(kAbout), &QAction::triggered, window.Help(), &HelpWindow::ShowAbout);
@@ -234,10 +243,14 @@ void CommandActions::CreateMenus(TreeView& catalog, TreeView& created) {
   editMenu->addActions({clipboard_.begin(), clipboard_.end()});
   editMenu->addSeparator();
   editMenu->addAction(checkDates_);
+  editMenu->addSeparator();
+  editMenu->addAction(exportChart_);
   catalog.SetPopupMenu(PopupMenu(2, std::array{int{kAddAuto}, int{kAddUser}}));
   QMenu* createdMenu = PopupMenu(3, EditingCommands());
   createdMenu->addSeparator();
   createdMenu->addActions({clipboard_.begin(), clipboard_.end()});
+  createdMenu->addSeparator();
+  createdMenu->addAction(exportChart_);
   created.SetPopupMenu(createdMenu);
 }
 

@@ -26,7 +26,8 @@ class TreeView;
 // adds to the game's commands comes at the end of a menu, after a separator: Game Folder, then
 // Open Recent on the File menu; Undo, Redo, Strength of Selection and Find, then Cut, Copy, Paste
 // and Duplicate on the Edit menu, the last four also on the created tree's popup menu, then Check
-// Dates. Which commands are enabled follows the two trees' selections.
+// Dates, then Export Chart, also last on the created tree's popup menu. Which commands are
+// enabled follows the two trees' selections.
 class CommandActions : public QObject {
   Q_OBJECT
 
@@ -41,6 +42,7 @@ class CommandActions : public QObject {
   QAction* Find() const { return find_; }
   QAction* GameFolder() const { return gameFolder_; }
   QAction* CheckDates() const { return checkDates_; }
+  QAction* ExportChart() const { return exportChart_; }
   // Cut, Copy, Paste and Duplicate, in that order.
   const std::array<QAction*, 4>& Clipboard() const { return clipboard_; }
   RecentFiles& Recent() const { return *recent_; }
@@ -82,6 +84,7 @@ class CommandActions : public QObject {
   std::array<QAction*, 4> clipboard_;
   RecentFiles* recent_ = nullptr;
   QAction* checkDates_;
+  QAction* exportChart_;
   QAction* findNext_;
   QAction* findPrevious_;
   QAction* helpKey_;

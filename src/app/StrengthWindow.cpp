@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -17,6 +16,7 @@
 #include "base/Csv.h"
 #include "catalog/CatalogTexts.h"
 #include "gui/GameText.h"
+#include "gui/PathText.h"
 #include "gui/ScreenSize.h"
 #include "oob/Echelon.h"
 #include "oob/Nations.h"
@@ -144,13 +144,11 @@ void StrengthWindow::Copy() const {
   QGuiApplication::clipboard()->setText(text);
 }
 
-// The file is named after the selection; a character no file name may hold becomes "-".
+// The file is named after the selection.
 void StrengthWindow::ExportCsv() {
-  QString fileName = name_.trimmed() + QStringLiteral(".csv");
-  fileName.replace(QRegularExpression(QStringLiteral(R"([/\\:*?"<>|])")), QStringLiteral("-"));
   const auto file = prompter_.SaveFile({.filter = tr("CSV Files (*.csv)"),
                                         .defaultExtension = QStringLiteral("csv"),
-                                        .fileName = fileName,
+                                        .fileName = FileNameOf(name_, QStringLiteral("csv")),
                                         .fileMustExist = false,
                                         .overwritePrompt = true});
   if (!file) return;

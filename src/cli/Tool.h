@@ -93,6 +93,7 @@ void AddCatalogCommand(CommandList& commands);
 void AddObxCommand(CommandList& commands);
 void AddShowCommand(CommandList& commands);
 void AddRosterCommand(CommandList& commands);
+void AddChartCommand(CommandList& commands);
 
 // In the order --help lists them.
 inline void AddCommands(CommandList& commands) {
@@ -101,6 +102,7 @@ inline void AddCommands(CommandList& commands) {
   AddCatalogCommand(commands);
   AddShowCommand(commands);
   AddRosterCommand(commands);
+  AddChartCommand(commands);
   AddBuildCommand(commands);
   AddObxCommand(commands);
 }

@@ -87,11 +87,9 @@ class StrengthWalk {
   }
 
   static bool MostFirst(const TemplateStrength& a, const TemplateStrength& b) {
-    if (a.count != b.count) return a.count > b.count;
     const std::string_view aName = a.unit ? a.unit->name.View() : std::string_view();
     const std::string_view bName = b.unit ? b.unit->name.View() : std::string_view();
-    if (aName != bName) return aName < bName;
-    return a.reference < b.reference;
+    return TableOrder(a.count, aName, a.reference) < TableOrder(b.count, bName, b.reference);
   }
 
   Strength& strength_;
@@ -108,12 +106,12 @@ std::string Counted(std::int64_t count, std::string_view noun) {
   return WithThousands(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
 }
 
-std::string CountsText(const Strength& strength) {
+}  // namespace
+
+std::string StrengthCounts(const Strength& strength) {
   return Counted(strength.Platoons(), "platoon") + ", " + Counted(strength.units, "unit") +
          ", value " + WithThousands(strength.value);
 }
-
-}  // namespace
 
 std::int64_t Strength::ItemCount() const {
   return std::accumulate(items.begin(), items.end(), std::int64_t{0});
@@ -137,11 +135,11 @@ Strength StrengthOf(const OrgRoot& root, const OobDatabase& database) {
 }
 
 std::string StrengthSummary(const OrgItem& item, const Strength& strength) {
-  return item.name.Std() + ": " + CountsText(strength);
+  return item.name.Std() + ": " + StrengthCounts(strength);
 }
 
 std::string StrengthSummary(const Strength& organization) {
-  return "Organization: " + CountsText(organization) + " (Axis " +
+  return "Organization: " + StrengthCounts(organization) + " (Axis " +
          WithThousands(organization.axisValue) + ", Allied " +
          WithThousands(organization.alliedValue) + ")";
 }

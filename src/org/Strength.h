@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "oob/Echelon.h"
@@ -66,12 +68,20 @@ Strength StrengthOf(const OrgItem& item, const OobDatabase& database);
 // The strength of the whole organization.
 Strength StrengthOf(const OrgRoot& root, const OobDatabase& database);
 
+// The platoons, units and value: "183 platoons, 38 units, value 2,003".
+std::string StrengthCounts(const Strength& strength);
 // One line for a status bar: "16. Panzer-Division: 183 platoons, 38 units, value 2,003". The
 // name is the item's, bytes as stored.
 std::string StrengthSummary(const OrgItem& item, const Strength& strength);
 // The same for the whole organization, with each side's value: "Organization: 545 platoons,
 // 117 units, value 4,769 (Axis 2,003, Allied 2,766)".
 std::string StrengthSummary(const Strength& organization);
+
+// Where a row stands in the table of platoons by template, and a count line in a chart's box:
+// by count, most first; equal counts by name, then by reference.
+inline auto TableOrder(std::int64_t count, std::string_view name, std::uint32_t reference) {
+  return std::tuple(-count, name, reference);
+}
 
 // The number with its thousands separated by commas: "1,712", "-2,500".
 std::string WithThousands(std::int64_t number);

@@ -85,8 +85,9 @@ TEST_F(WindowTest, DataErrorIsShownBeforeTheWindowAndWhatLoadedStays) {
 
 // The menus are built from the command tables: each menu's entries in order, with their ids and
 // separators, what the editor adds after a last separator without an id (Game Folder, Open
-// Recent; Undo, Redo, Strength, Find, then Cut, Copy, Paste, Duplicate, then Check Dates), and
-// the Help menu after a separator of the bar. The popups hold the add and the editing commands.
+// Recent; Undo, Redo, Strength, Find, then Cut, Copy, Paste, Duplicate, then Check Dates, then
+// Export Chart), and the Help menu after a separator of the bar. The popups hold the add and the
+// editing commands, the organization's then the clipboard's and Export Chart.
 TEST_F(WindowTest, MenusAndPopupsFollowTheCommandTables) {
   MainFrame& window = Open();
   EXPECT_EQ(window.menuBar()->objectName(), "FileMenu");
@@ -105,7 +106,10 @@ TEST_F(WindowTest, MenusAndPopupsFollowTheCommandTables) {
       expected << (id == 0 ? QString("-") : QString::number(id));
     if (menu.id == MenuId::kFile) expected << QStringList({"-", "0", "-", "0"});
     if (menu.id == MenuId::kEdit)
-      expected << "-" << QStringList(4, "0") << "-" << QStringList(4, "0") << "-" << "0";
+      expected << "-" << QStringList(4, "0") << "-" << QStringList(4, "0") << "-"
+               << "0"
+               << "-"
+               << "0";
   }
   EXPECT_EQ(shown, expected);
 
@@ -127,8 +131,10 @@ TEST_F(WindowTest, MenusAndPopupsFollowTheCommandTables) {
     return found;
   };
   EXPECT_EQ(ids("2"), QList<int>({kAddAuto, kAddUser}));
-  EXPECT_EQ(ids("3"), QList<int>(EditingCommands().begin(), EditingCommands().end()) +
-                          QList<int>(5, 0));  // a separator, Cut, Copy, Paste and Duplicate
+  // A separator, Cut, Copy, Paste and Duplicate, a separator and Export Chart.
+  EXPECT_EQ(ids("3"),
+            QList<int>(EditingCommands().begin(), EditingCommands().end()) + QList<int>(7, 0));
+  EXPECT_EQ(window.findChild<QMenu*>("3")->actions().back(), window.Commands().ExportChart());
 }
 
 // Seventeen slots: the add buttons, a separator, the ten editing buttons, a separator, the month

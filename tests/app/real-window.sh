@@ -65,6 +65,27 @@ sleep 1
 divisions=$(grep -c '^D' main.org)
 [ "$divisions" -eq 2 ] || fail "main.org holds $divisions divisions after the delete, its undo and redo, not 2"
 
+# The Panzer-Division charted by Export Chart, the last entry of the Edit menu, to the window's
+# two levels of boxes, and saved through the file dialog as a PNG: the README's chart.
+rm -f "$outdir/chart.png"
+xdotool mousemove 500 700 click 1 key Home Down
+xdotool key alt+e Up Return
+wait_for_window "Chart of 16. Panzer-Division" >/dev/null || fail "Export Chart opened no window"
+sleep 1
+import -window root "$outdir/chart-window.png" || fail "no screenshot"
+xdotool key alt+s
+sleep 1
+xdotool key ctrl+a
+xdotool type "$outdir/chart.png"
+xdotool key Return
+for _ in $(seq 100); do
+  [ -s "$outdir/chart.png" ] && break
+  sleep 0.1
+done
+[ -s "$outdir/chart.png" ] || fail "Export Chart saved no chart.png"
+xdotool key Escape
+sleep 0.3
+
 wmctrl -c "$title" || fail "the window manager could not close the window"
 for _ in $(seq 100); do
   kill -0 "$pid" 2>/dev/null || break

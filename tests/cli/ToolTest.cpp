@@ -2,6 +2,7 @@
 // scrambling), then the commands on the sample folder: check, dump, catalog, show, build, roster.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -465,6 +466,63 @@ TEST_F(RosterCommand, WhatWasReadIsCountedBeforeTheFailureAndNothingCountsZero) 
   const std::string empty = Output({"roster", "empty.org"});
   EXPECT_EQ(empty.rfind("Organization: 0 platoons, 0 units, value 0 (Axis 0, Allied 0)\n", 0), 0u)
       << empty;
+}
+
+// The chart of the file, or of one item to a depth, to a file or standard output, the same bytes
+// each time; a failure says why on one line and leaves the folder as it was.
+using ChartCommand = RosterCommand;
+TEST_F(ChartCommand, DrawsTheFileOrOneItemAndWritesNothingOnAFailure) {
+  EXPECT_EQ(Output({"chart", "main.org", "-o", "out.svg"}), "");
+  const std::string whole = folder.Read("out.svg");
+  for (const char* part : {"<title id=\"chart-title\">Order of battle of the organization</title>",
+                           ">Kompanie &quot;Nord&quot;, Caf\u00e9 \u20ac</text>",
+                           ">2 \u00d7 Rifles</text>", ">1 \u00d7 Riflemen</text>"})
+    EXPECT_NE(whole.find(part), std::string::npos) << part;
+  const std::string company =
+      Output({"chart", "main.org", "--item", "0", "--depth", "0", "-o", "-"});
+  EXPECT_NE(company.find("Order of battle of Kompanie"), std::string::npos);
+  EXPECT_EQ(company.find("Riflemen"), std::string::npos);
+  EXPECT_EQ(Output({"chart", "--depth", "0", "--item", "0", "main.org", "--output", "out.svg"}),
+            "");
+  EXPECT_EQ(folder.Read("out.svg"), company);
+  EXPECT_NE(Output({"chart", "--help"}).find("--depth N"), std::string::npos);
+
+  folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1101 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
+  std::filesystem::create_directory(folder.Path() / "sub");
+  const auto files = [this] {
+    std::vector<std::filesystem::path> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+      names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const auto before = files();
+  const struct {
+    std::vector<std::string> arguments;
+    int status;
+    const char* err;
+  } cases[] = {
+      {{"main.org", "--item", "42", "-o", "out.svg"}, 1, "main.org holds no item with the id 42\n"},
+      {{"main.org", "--depth", "-1", "-o", "out.svg"}, 2, "--depth"},
+      {{"main.org", "--depth", "two", "-o", "out.svg"}, 2, "--depth"},
+      {{"main.org"}, 2, "--output"},
+      {{"broken.org", "-o", "out.svg"}, 1, "broken.org: Error reading file\n"},
+      {{"none.org", "-o", "out.svg"}, 1, "none.org: Unable to open file\n"},
+      {{"main.org", "-o", "sub"}, 1, "sub: Unable to open file\n"},
+      {{"main.org", "-o", "no/such/out.svg"}, 1, "no/such/out.svg: Unable to open file\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> arguments{"chart"};
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    const auto result = RunIn(folder, arguments);
+    const std::string line = testing::PrintToString(arguments);
+    EXPECT_EQ(result.status, c.status) << line;
+    EXPECT_EQ(result.err.rfind("valdren: ", 0), 0u) << line << ": " << result.err;
+    EXPECT_NE(result.err.find(c.err), std::string::npos) << line << ": " << result.err;
+    EXPECT_EQ(result.out, "") << line;
+    EXPECT_EQ(folder.Read("out.svg"), company) << line;
+    EXPECT_EQ(files(), before) << line;
+  }
 }
 
 }  // namespace
