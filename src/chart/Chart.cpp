@@ -25,7 +25,7 @@ using M = ChartMetrics;
 // in: "$(1-36). Panzer-Regiment" counts as "Panzer-Regiment", "Infanterie-Regiment &" as
 // "Infanterie-Regiment".
 std::string KindName(std::string_view name) {
-  const std::size_t marker = name.find_first_of(kNameMarkers);
+  const std::size_t marker = FindNameMarker(name);
   if (marker == std::string_view::npos) return std::string(name);
   std::string_view after = name.substr(marker + 1);
   if (name[marker] == '$' || name[marker] == '@') after = SkipNumberRange(after);
@@ -104,28 +104,48 @@ class ChartMaker {
     AddBelow(organization.items, index, 0);
   }
 
-  // Sizes each box for its text, then places the rows.
+  // Sizes each box for its text, then places them: a tidy tree of rows, in which a column hangs
+  // from its box as a chain, each of its boxes the only child of the one above. So the column
+  // keeps its room on every row it reaches down to, and a box below it in a neighbouring branch
+  // stands on a row the column has left.
   Chart Place() && {
-    std::vector<int> parents;
-    std::vector<double> widths;
-    std::vector<double> rowHeights;
     for (ChartBox& box : chart_.boxes) {
       box.width = BoxWidth(box);
       box.height = BoxHeight(box);
-      parents.push_back(box.parent);
-      widths.push_back(box.width);
-      if (rowHeights.size() <= static_cast<std::size_t>(box.level)) rowHeights.push_back(0);
-      rowHeights[static_cast<std::size_t>(box.level)] =
-          std::max(rowHeights[static_cast<std::size_t>(box.level)], box.height);
+    }
+    Stack();
+    const std::size_t count = chart_.boxes.size();
+    std::vector<int> parents(count, -1);
+    std::vector<double> widths(count);
+    std::vector<std::size_t> rows(count, 0);
+    std::vector<double> rowHeights;
+    for (std::size_t i = 0; i < count; ++i) {
+      const ChartBox& box = chart_.boxes[i];
+      widths[i] = box.width;
+      if (box.parent >= 0) {
+        const bool inColumn = Box(box.parent).stacked;
+        parents[i] = inColumn && i - 1 != static_cast<std::size_t>(box.parent)
+                         ? static_cast<int>(i - 1)
+                         : box.parent;
+        rows[i] = rows[static_cast<std::size_t>(parents[i])] + 1;
+        if (inColumn) widths[i] = Box(box.parent).width;
+      }
+      if (rowHeights.size() <= rows[i]) rowHeights.push_back(0);
+      rowHeights[rows[i]] = std::max(rowHeights[rows[i]], box.height);
     }
     std::vector<double> rowTops{M::kMargin + M::kMarkAbove};
     for (const double height : rowHeights)
       rowTops.push_back(rowTops.back() + height + M::kLevelGap);
     const std::vector<double> centres = TidyLayout(parents, widths, M::kSiblingGap);
-    for (std::size_t i = 0; i < chart_.boxes.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
       ChartBox& box = chart_.boxes[i];
-      box.x = std::round(M::kMargin + centres[i] - box.width / 2);
-      box.y = rowTops[static_cast<std::size_t>(box.level)];
+      box.x = std::round(M::kMargin + centres[i] - widths[i] / 2);
+      box.y = rowTops[rows[i]];
+      if (box.parent >= 0 && Box(box.parent).stacked) {
+        const ChartBox& above = chart_.boxes[static_cast<std::size_t>(parents[i])];
+        box.x += M::kStackIndent;
+        box.y = above.y + above.height + M::kStackGap;
+      }
       chart_.width = std::max(chart_.width, box.x + box.width + M::kMargin);
       chart_.height = std::max(chart_.height, box.y + box.height + M::kMargin);
     }
@@ -142,6 +162,24 @@ class ChartMaker {
     box.echelon = echelon;
     box.name = std::move(name);
     return static_cast<int>(chart_.boxes.size() - 1);
+  }
+
+  // A box below the top whose boxes below have none of their own stacks them: it takes the
+  // column's width, and the column's boxes one width, so that their edges line up.
+  void Stack() {
+    std::vector<bool> hasBoxes(chart_.boxes.size(), false);
+    for (const ChartBox& box : chart_.boxes)
+      if (box.parent >= 0) hasBoxes[static_cast<std::size_t>(box.parent)] = true;
+    for (std::size_t i = 0; i < chart_.boxes.size(); ++i)
+      chart_.boxes[i].stacked = chart_.boxes[i].level > 0 && hasBoxes[i];
+    for (std::size_t i = 0; i < chart_.boxes.size(); ++i)
+      if (hasBoxes[i] && chart_.boxes[i].parent >= 0) Box(chart_.boxes[i].parent).stacked = false;
+    for (ChartBox& box : chart_.boxes)
+      if (box.parent >= 0 && Box(box.parent).stacked)
+        Box(box.parent).width = std::max(Box(box.parent).width, M::kStackIndent + box.width);
+    for (ChartBox& box : chart_.boxes)
+      if (box.parent >= 0 && Box(box.parent).stacked)
+        box.width = Box(box.parent).width - M::kStackIndent;
   }
 
   // Above the depth, a group below the box is a box of its own; the rest fold into its counts.

@@ -15,9 +15,11 @@ class OrgRoot;
 // each level a row. Platoons are never boxes of their own, save a platoon charted alone: the
 // platoons of a group, and below the depth all of its subordinates, fold into count lines in its
 // box ("3 × Schuetzenzug 1939"), one for each template (named without its naming pattern), in the
-// order of the strength table. A box shows the unit-size mark of its echelon above its frame, the
-// nation's emblem, the name, and the strength: platoons, units and value. The same organization
-// gives the same chart, to the byte of its SVG (ChartSvg), on every system.
+// order of the strength table. A box below the top whose boxes below are all the last of their
+// branch lists them in a column under it, so that a deep chart is not one long row. A box shows
+// the unit-size mark of its echelon above its frame, the nation's emblem, the name, and the
+// strength: platoons, units and value. The same organization gives the same chart, to the byte of
+// its SVG (ChartSvg), on every system.
 inline constexpr int kDefaultChartDepth = 2;
 // The echelon of the box that stands for the whole organization: no mark, no emblem.
 inline constexpr int kOrganizationBox = -1;
@@ -37,6 +39,7 @@ struct ChartBox {
   std::string name;  // game text, as every text of the chart
   std::string strength;
   std::vector<ChartCount> counts;
+  bool stacked = false;  // the boxes below stand in a column under this one, not in a row
   // The frame, in pixels from the chart's top left corner; the mark stands above it.
   double x = 0;
   double y = 0;
@@ -65,6 +68,8 @@ struct ChartMetrics {
   static constexpr double kMarkAbove = 5.5 * kImageScale;  // the tree image's frame starts there
   static constexpr double kLevelGap = 40;  // between one row's bottom and the next's frames
   static constexpr double kSiblingGap = 12;
+  static constexpr double kStackIndent = 16;            // of a column, from its box's left edge
+  static constexpr double kStackGap = kMarkAbove + 8;   // above each box of a column
   static constexpr double kMinWidth = 120;
 };
 

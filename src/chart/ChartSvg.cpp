@@ -141,13 +141,21 @@ class SvgWriter {
   static double Bar(const ChartBox& child) { return child.y - M::kMarkAbove - 12.5; }
 
   // From each parent's bottom down to the bar above its children's row, along the bar, and down
-  // from it to the top of each child's mark.
+  // from it to the top of each child's mark. A column's line runs down its indent, with a branch
+  // into each of its boxes' bands.
   void Connectors() {
     std::vector<std::pair<double, double>> spans(chart_.boxes.size(), {-1, -1});
     std::string path;
     for (const ChartBox& child : chart_.boxes) {
       if (child.parent < 0) continue;
       const ChartBox& parent = chart_.boxes[static_cast<std::size_t>(child.parent)];
+      if (parent.stacked) {
+        const double line = parent.x + M::kStackIndent / 2 + 0.5;
+        const double band = child.y + M::kHeaderHeight / 2;
+        path += "M" + Number(line) + " " + Number(parent.y + parent.height) + "V" + Number(band) +
+                "H" + Number(child.x);
+        continue;
+      }
       auto& [left, right] = spans[static_cast<std::size_t>(child.parent)];
       if (left < 0) {
         path += "M" + Number(Centre(parent)) + " " + Number(parent.y + parent.height) + "V" +

@@ -20,7 +20,8 @@ namespace {
 constexpr const char* kHelp =
     R"(The chart is a tree of boxes drawn top down, the chosen item (or, without --item, a box for
 the whole organization) at the top and each group below it down to N levels below, parents
-centred over their children. A box shows the unit-size mark of its echelon above its frame,
+centred over their children; a group whose groups below are the last drawn lists them in a
+column under it. A box shows the unit-size mark of its echelon above its frame,
 the nation's emblem, the name, and its platoons, units and value (as the roster counts them).
 Platoons, and below the depth every subordinate, are counted in their group's box by
 template, "3 x Schuetzenzug 1939", most first. The SVG is UTF-8 and needs no other file; the

@@ -93,6 +93,7 @@ TEST_F(ChartExportTest, APictureTooLargeOrAFileUnwritableIsRefusedWithAMessage) 
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->windowTitle(), "Chart of the organization");
   dialog->Depth()->setValue(9);
+  dialog->Scale()->setValue(dialog->Scale()->maximum());
   EXPECT_TRUE(dialog->PixelSize().contains("larger than a PNG may be"))
       << dialog->PixelSize().toStdString();
   std::filesystem::create_directory(PathOf("taken.svg"));

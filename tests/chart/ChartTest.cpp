@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -92,22 +93,61 @@ TEST_F(ChartTest, GroupsAboveTheDepthAreBoxesAndTheRestIsCounted) {
             std::vector<std::string>{"Lone"});
 }
 
-// Each level is a row below the one above, clear of the marks, and every box within the chart.
-TEST_F(ChartTest, BoxesStandInRowsWithinTheChart) {
-  const Chart chart = MakeChart(*division, data.database, 9);
-  for (const ChartBox& box : chart.boxes) {
-    EXPECT_GE(box.x, ChartMetrics::kMargin);
-    EXPECT_LE(box.x + box.width, chart.width - ChartMetrics::kMargin);
-    EXPECT_LE(box.y + box.height, chart.height - ChartMetrics::kMargin);
-    if (box.parent < 0) continue;
-    const ChartBox& parent = chart.boxes[static_cast<std::size_t>(box.parent)];
-    EXPECT_EQ(box.level, parent.level + 1);
-    EXPECT_GE(box.y - ChartMetrics::kMarkAbove, parent.y + parent.height + 20);
-    for (const ChartBox& other : chart.boxes)
-      if (&other != &box && other.level == box.level) {
-        EXPECT_EQ(other.y, box.y);
-        EXPECT_TRUE(other.x + other.width < box.x || box.x + box.width < other.x) << box.name;
+// Boxes, each with the mark above its frame, never overlap, stand below their parents and within
+// the chart. A box whose boxes below are all the last of their branch lists them in a column
+// under it, their left edges in line; the top box keeps its row. Random organizations test the
+// columns against the rows of the branches beside them.
+TEST_F(ChartTest, BoxesNeverOverlapAndTheLastOfEachBranchStandInColumns) {
+  const auto check = [](const Chart& chart) {
+    for (const ChartBox& box : chart.boxes) {
+      EXPECT_GE(box.x, ChartMetrics::kMargin);
+      EXPECT_LE(box.x + box.width, chart.width - ChartMetrics::kMargin);
+      EXPECT_LE(box.y + box.height, chart.height - ChartMetrics::kMargin);
+      if (box.parent >= 0) {
+        const ChartBox& parent = chart.boxes[static_cast<std::size_t>(box.parent)];
+        EXPECT_GE(box.y - ChartMetrics::kMarkAbove, parent.y + parent.height) << box.name;
       }
+      for (const ChartBox& other : chart.boxes) {
+        if (&other >= &box) break;
+        EXPECT_TRUE(other.x + other.width <= box.x || box.x + box.width <= other.x ||
+                      other.y + other.height <= box.y - ChartMetrics::kMarkAbove ||
+                      box.y + box.height <= other.y - ChartMetrics::kMarkAbove)
+            << other.name << " and " << box.name;
+      }
+    }
+  };
+  const Chart chart = MakeChart(*division, data.database, 9);
+  check(chart);
+  // The division, the regiment, its battalions in a row, and each battalion's companies in a
+  // column whose boxes line up under their battalion's indent.
+  ASSERT_EQ(chart.boxes.size(), 8u);
+  EXPECT_FALSE(chart.boxes[0].stacked || chart.boxes[1].stacked);
+  EXPECT_EQ(chart.boxes[2].y, chart.boxes[5].y);
+  const ChartBox& battalion = chart.boxes[2];
+  EXPECT_TRUE(battalion.stacked);
+  for (const std::size_t company : {3u, 4u}) {
+    EXPECT_EQ(chart.boxes[company].x, battalion.x + ChartMetrics::kStackIndent);
+    EXPECT_EQ(chart.boxes[company].x + chart.boxes[company].width, battalion.x + battalion.width);
+  }
+  EXPECT_GT(chart.boxes[4].y, chart.boxes[3].y);
+  EXPECT_FALSE(MakeChart(*regiment, data.database, 1).boxes[0].stacked);
+
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    OrgRoot tree;
+    std::vector<std::pair<OrgGroup*, int>> open{{nullptr, kArmy + 1}};
+    int id = 0;
+    while (!open.empty() && id < 60) {
+      const auto [parent, echelon] = open.back();
+      open.pop_back();
+      for (int n = static_cast<int>(random() % 4); n > 0 && echelon > kCompany; --n) {
+        OrgGroup& group = AddGroup(tree, parent, echelon - 1, OrgReference(1, 1), id++, 6,
+                                   std::string(1 + random() % 30, 'W'));
+        open.emplace_back(&group, echelon - 1 - static_cast<int>(random() % 2));
+      }
+    }
+    SCOPED_TRACE(round);
+    check(MakeChart(tree, data.database, 9));
   }
 }
 
