@@ -5,6 +5,7 @@
 JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 BENCH_BUILD ?= build-bench
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
@@ -29,7 +30,7 @@ PACKAGE_PACKAGES := help2man file dpkg-dev lintian desktop-file-utils appstream
 PACKAGE_TEST_PACKAGES := man-db
 PACKAGE_BUILD ?= build-package
 
-.PHONY: all deps test-deps bench-deps fuzz-deps windows-deps build test run asan-test bench fuzz \
+.PHONY: all deps test-deps bench-deps fuzz-deps windows-deps build test run asan-test tsan-test bench fuzz \
   windows-test screenshots install package-deps package package-test clean
 
 all: build
@@ -88,6 +89,14 @@ asan-test: test-deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --test-dir $(ASAN_BUILD) -j $(JOBS) --output-on-failure
+
+# The core's and the tool's tests under ThreadSanitizer: the database load runs on two threads.
+tsan-test: deps
+	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALDREN_EDITOR=OFF \
+	  -DVALDREN_THREAD_SANITIZE=ON
+	cmake --build $(TSAN_BUILD) -j $(JOBS)
+	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --test-dir $(TSAN_BUILD) -j $(JOBS) \
+	  --output-on-failure
 
 bench: bench-deps
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVALDREN_TESTS=OFF -DVALDREN_BENCH=ON
@@ -150,4 +159,4 @@ package-test: package
 	./tools/package-test valdren_*.deb
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(PACKAGE_BUILD) valdren_*.deb
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(PACKAGE_BUILD) valdren_*.deb
