@@ -62,9 +62,7 @@ TEST_F(EditingTest, EachCommandAsksWhatItMustAndMakesTheCoresEdit) {
     Edit edit;
   } cases[] = {
       {"up", kMoveUp, {0, 1}, {}, {}, "", up},
-      {"first up", kMoveUp, {0, 0}, {}, {}, "", up},
       {"down", kMoveDown, {0, 1}, {}, {}, "", down},
-      {"last down", kMoveDown, {1}, {}, {}, "", down},
       {"top", kMoveToTop, {0, 4}, {}, {}, "", top},
       {"bottom", kMoveToBottom, {0, 1}, {}, {}, "", bottom},
       {"delete", kDelete, {0, 1}, MessageAnswer::kOk, {}, deletion + "Divisionsstab", remove},

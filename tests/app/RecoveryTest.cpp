@@ -49,7 +49,6 @@ TEST_F(RecoveryTest, AnEditorThatEndedWithoutAWordHasItsChangesOfferedBack) {
   EXPECT_TRUE(prompter.asked[0].text.startsWith("Recover the unsaved changes to main.org from "));
   EXPECT_EQ(WriteOrganization(frame->Editing().Organization()), edited);
   EXPECT_EQ(frame->FileName(), PathOf("main.org"));
-  EXPECT_EQ(frame->windowTitle(), "Valdren Organization Editor - main.org");
   EXPECT_TRUE(frame->Modified());
 
   frame->Commands().Action(kFileSave)->trigger();
@@ -96,8 +95,7 @@ TEST_F(RecoveryTest, ACopyThatDoesNotReadIsReportedAndKeptAside) {
   EditAndKeep();
   const fs::path copy = Copies().front();
   std::ofstream(copy, std::ios::app) << "D150001 x\r\n";
-  std::ifstream in(copy, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = home.Read(copy.string());
   CrashAndRestart();
   ASSERT_EQ(prompter.Captions(), QStringList({"Recovery Error"}));
   ASSERT_EQ(Copies(".recovery").size(), 0u);
@@ -107,9 +105,7 @@ TEST_F(RecoveryTest, ACopyThatDoesNotReadIsReportedAndKeptAside) {
   });
   ASSERT_NE(kept, aside.end());
   EXPECT_TRUE(prompter.asked[0].text.contains(QString::fromStdString(kept->string())));
-  std::ifstream keptIn(*kept, std::ios::binary);
-  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(keptIn)), std::istreambuf_iterator<char>()),
-            bytes);
+  EXPECT_EQ(home.Read(kept->string()), bytes);
   EXPECT_EQ(frame->Editing().Organization().items.Size(), 0u);
 }
 

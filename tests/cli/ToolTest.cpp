@@ -5,15 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "base/Utf8Path.h"
-#include "builder/Builder.h"
-#include "builder/BuilderState.h"
 #include "cli/RunTool.h"
-#include "oob/ErrorLog.h"
-#include "oob/NameLists.h"
-#include "oob/OobDatabase.h"
 #include "org/OrgFile.h"
 #include "support/TestData.h"
 
@@ -129,21 +123,6 @@ TEST_F(DatabaseCommands, CheckCountsTheTemplatesOfEachEchelonAndTheWarnings) {
   EXPECT_EQ(folder.Read("error.log").rfind("List of suborganizations ends in promotion:\n", 0), 0u);
 }
 
-// The text form is for people (and the demo folder's check); JSON is for scripts.
-TEST_F(DatabaseCommands, DumpPrintsEveryTemplateInLoadOrderAsJson) {
-  const json templates = json::parse(Output({"dump", "--json"})).at("templates");
-  ASSERT_EQ(templates.size(), 6u);
-  EXPECT_EQ(templates[0], json::parse(R"({"echelon":0,"reference":1101,"name":"Rifles",
-      "secondName":"Rifles","thirdName":"Rifles","catalogValue":10,
-      "values":[1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24],"mark":"W",
-      "word":"x","startMonth":1,"startYear":39,"endMonth":12,"endYear":45})"));
-  EXPECT_EQ(templates[5], json::parse(R"({"echelon":2,"reference":100010,"name":"$ Battalion",
-      "startMonth":1,"startYear":39,"endMonth":12,"endYear":45,"morale":6,"groups":[{
-      "name":"# Company","startMonth":1,"startYear":39,"endMonth":12,"endYear":45,
-      "promotion":true,"choices":[{"echelon":1,"reference":100001,"probability":50},
-      {"echelon":1,"reference":100002,"probability":50}]}]})"));
-}
-
 const std::string kLaterGroups =
     "    Regiments\n    Brigades\n    Divisions\n    Corps\n    Armies\n";
 
@@ -167,21 +146,6 @@ TEST_F(CatalogCommand, PrintsTheTreeWithTheNamedNationsExpandedAndTheirMessages)
   EXPECT_EQ(RunIn(folder, {"catalog", "--date", "02/43", "--depth", "1"}).err, "");
   EXPECT_EQ(RunIn(folder, {"catalog", "--depth", "1", "Poland"}),
             (ToolResult{0, nations, "valdren: the database holds no templates of Poland\n"}));
-}
-
-TEST_F(CatalogCommand, JsonHoldsTheRowsImagesTemplatesAndMessages) {
-  const std::string out = Output({"catalog", "--json", "--depth", "1", "1"});
-  EXPECT_EQ(out.rfind("{\"tree\":{\"text\":", 0), 0u);
-  EXPECT_EQ(json::parse(out), json::parse(R"json({"tree":{"text":
-      "Available Units and Organizations","image":0,"template":null,"children":[
-      {"text":"Germany","image":10,"template":null,"children":[]},
-      {"text":"Great Britain","image":18,"template":null,"children":[]}]},"messages":[
-      "Missing subunits for: Gun Company (100002)","Missing subunits for: Gun Company (100002)"]})json"));
-  // Template rows and choice rows carry their template.
-  const json tree = json::parse(Output({"catalog", "--json", "1"}))["tree"];
-  const json& company = tree["children"][0]["children"][1]["children"][0];
-  EXPECT_EQ(company["template"], "C100001");
-  EXPECT_EQ(company["children"][0]["children"][0]["template"], "P1101");
 }
 
 // Every nation's templates whose name holds the text, in the tree's order; nothing is expanded, so
@@ -263,38 +227,13 @@ TEST_F(ShowCommand, PrintsTheTreeWithUnitLinesOrJsonAndWhatWasReadBeforeAFailure
                             name + "\n",
                         ""}));
 
-  const std::string out = Output({"show", "--json", "main.org"});
-  // The keys come in the documented order.
-  EXPECT_EQ(out.rfind("{\"version\":1,\"nextId\":3,\"month\":6,\"year\":41,\"items\":", 0), 0u);
-  auto expected = json::parse(R"({"version":1,"nextId":3,"month":6,"year":41,"items":[
-      {"echelon":1,"reference":100001,"id":0,"morale":7,"name":"1st Company","children":[
-        {"echelon":0,"reference":1101,"id":1,"morale":5,"name":"Zug"}]},
-      {"echelon":0,"reference":1999,"id":2,"morale":6}]})");
-  expected["items"][1]["name"] = utf8;
-  EXPECT_EQ(json::parse(out), expected);
+  // The rest of the JSON's bytes are held by OutputBytesTest.
+  EXPECT_EQ(json::parse(Output({"show", "--json", "main.org"}))["items"][1]["name"], utf8);
 
   folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
   EXPECT_EQ(RunIn(folder, {"show", "broken.org"}),
             (ToolResult{1, "Created Units and Organizations\n  Kept\n",
                         "valdren: broken.org: Error reading file\n"}));
-}
-
-// The tool and the editor build from the same code, so with the same seed the file is what the
-// builder makes in this process.
-TEST_F(BuildCommand, WritesWhatTheBuilderMakesFromTheSameSeed) {
-  ASSERT_EQ(Build({"B100010", "--seed", "4294967295"}), (ToolResult{0, "", ""}));
-  OobDatabase database;
-  std::ostringstream warnings;
-  ErrorLog log(warnings);
-  ASSERT_EQ(database.LoadDatabase(folder.Path(), log), std::nullopt);
-  const NameLists names;  // the folder has no name lists
-  BuilderState state(4294967295u);
-  Builder builder(state, names, 6, 41);
-  const UnitTemplate& battalion = *database.Find(kBattalion, 100010);
-  OrgRoot root;
-  AddToOrganization(root, builder.Instantiate(battalion, "", nullptr, std::nullopt),
-                    battalion.Morale());
-  EXPECT_EQ(folder.Read("out.org"), WriteOrganization(root));
 }
 
 // Names are UTF-8 on the command line whatever the system's code page holds: the game folder,
@@ -368,58 +307,14 @@ class RosterCommand : public SampleFolderTest {
   }
 };
 
-// The leader's value is not one the catalog shows, so the company is worth its rifles and tank.
-TEST_F(RosterCommand, JsonGivesEachItemTheOrganizationAndThePlatoonsByTemplate) {
-  json roster = json::parse(Output({"roster", "--json", "main.org"}));
-  json& company = roster["items"][0];
-  EXPECT_DOUBLE_EQ(company["morale"]["mean"].get<double>(), (7 + 7 + 5 + 5 + 9 + 5) / 6.0);
-  company["morale"].erase("mean");
-  roster["organization"]["morale"].erase("mean");
-  EXPECT_EQ(roster.size(), 5u);
-  EXPECT_EQ(roster["month"], 6);
-  EXPECT_EQ(roster["year"], 41);
-  EXPECT_EQ(roster["items"].size(), 2u);
-  EXPECT_EQ(company, json::parse(R"({"echelon": 1, "reference": 100001, "id": 0,
-      "name": "Kompanie \"Nord\", Caf\u00e9 \u20ac", "echelons": [5, 1, 0, 0, 0, 0, 0, 0],
-      "platoons": 5, "units": 1, "unknownPlatoons": 1, "leaders": 1,
-      "leadersByRating": [0, 0, 1, 0, 0], "morale": {"lowest": 5, "highest": 9}, "value": 60,
-      "axisValue": 60, "alliedValue": 0, "nations": [{"nation": 1, "name": "Germany", "value": 60}]})"));
-  EXPECT_EQ(roster["organization"], json::parse(R"({"echelons": [6, 1, 0, 0, 0, 0, 0, 0],
-      "platoons": 6, "units": 2, "unknownPlatoons": 1, "leaders": 1,
-      "leadersByRating": [0, 0, 1, 0, 0], "morale": {"lowest": 5, "highest": 9}, "value": 68,
-      "axisValue": 60, "alliedValue": 8, "nations": [{"nation": 1, "name": "Germany", "value": 60},
-      {"nation": 9, "name": "Great Britain", "value": 8}]})"));
-  // By count, then by name (not by reference): the unknown template's none comes first.
-  EXPECT_EQ(roster["templates"], json::parse(R"([
-    {"reference": 1101, "name": "Rifles", "count": 2, "catalogValue": 10, "valued": true,
-     "value": 20, "available": true},
-    {"reference": 1999, "name": null, "count": 1, "catalogValue": null, "valued": false,
-     "value": 0, "available": false},
-    {"reference": 1602, "name": "Panzer IV", "count": 1, "catalogValue": 40, "valued": true,
-     "value": 40, "available": false},
-    {"reference": 9101, "name": "Riflemen", "count": 1, "catalogValue": 8, "valued": true,
-     "value": 8, "available": true},
-    {"reference": 1403, "name": "Zugfuehrer", "count": 1, "catalogValue": 15, "valued": false,
-     "value": 0, "available": true}])"));
-
-  // The date tells which templates the catalog offers; the values stay.
-  json later = json::parse(Output({"roster", "--json", "--date", "1/43", "main.org"}));
-  EXPECT_EQ(later["templates"][2]["available"], true);
-  later["organization"]["morale"].erase("mean");
-  EXPECT_EQ(later["organization"], roster["organization"]);
-}
-
 // A group shows its platoons and value after its name, in the catalog's brackets; a platoon
 // does not.
 TEST_F(RosterCommand, ShowWithTheStrengthOfEveryGroup) {
   const std::string text = Output({"show", "--strength", "main.org"});
-  EXPECT_NE(text.find("\n  Kompanie \"Nord\", Caf\xE9 \x80 [5 platoons, value 60]\n    Oblt "),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("\n  Kompanie \"Nord\", Caf\xE9 \x80 [5 platoons, value 60]\n    Oblt Weber\n"),
+      std::string::npos)
       << text;
-  const json tree = json::parse(Output({"show", "--json", "--strength", "main.org"}));
-  EXPECT_EQ(tree["items"][0]["platoons"], 5);
-  EXPECT_EQ(tree["items"][0]["value"], 60);
-  EXPECT_FALSE(tree["items"][0]["children"][0].contains("value"));
 }
 
 // At the file's 6/41 the tank platoon is refused (from 1/43) and the platoon without a template
@@ -453,7 +348,7 @@ TEST_F(RosterCommand, CsvHoldsTheSameTable) {
             "template,P1403,Zugfuehrer,1,,,15,0,,,yes\r\n");
 }
 
-TEST_F(RosterCommand, WhatWasReadIsCountedBeforeTheFailureAndNothingCountsZero) {
+TEST_F(RosterCommand, WhatWasReadIsCountedBeforeTheFailure) {
   folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1101 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
   const auto broken = RunIn(folder, {"roster", "broken.org"});
   EXPECT_EQ(broken.status, 1);
@@ -461,11 +356,6 @@ TEST_F(RosterCommand, WhatWasReadIsCountedBeforeTheFailureAndNothingCountsZero) 
   EXPECT_NE(broken.out.find("\nOrganization: 1 platoon, 1 unit, value 10 (Axis 10, Allied 0)\n"),
             std::string::npos);
   EXPECT_EQ(broken.err, "valdren: broken.org: Error reading file\n");
-
-  folder.Write("empty.org", "1\r\n0\r\n6 41\r\n");
-  const std::string empty = Output({"roster", "empty.org"});
-  EXPECT_EQ(empty.rfind("Organization: 0 platoons, 0 units, value 0 (Axis 0, Allied 0)\n", 0), 0u)
-      << empty;
 }
 
 // The chart of the file, or of one item to a depth, to a file or standard output, the same bytes
@@ -485,7 +375,6 @@ TEST_F(ChartCommand, DrawsTheFileOrOneItemAndWritesNothingOnAFailure) {
   EXPECT_EQ(Output({"chart", "--depth", "0", "--item", "0", "main.org", "--output", "out.svg"}),
             "");
   EXPECT_EQ(folder.Read("out.svg"), company);
-  EXPECT_NE(Output({"chart", "--help"}).find("--depth N"), std::string::npos);
 
   folder.Write("broken.org", "1\r\n3\r\n6 41\r\nP1101 0 6 Kept\r\nC2 1 6 Lost\r\n    P3 x\r\n");
   std::filesystem::create_directory(folder.Path() / "sub");
@@ -507,9 +396,7 @@ TEST_F(ChartCommand, DrawsTheFileOrOneItemAndWritesNothingOnAFailure) {
       {{"main.org", "--depth", "two", "-o", "out.svg"}, 2, "--depth"},
       {{"main.org"}, 2, "--output"},
       {{"broken.org", "-o", "out.svg"}, 1, "broken.org: Error reading file\n"},
-      {{"none.org", "-o", "out.svg"}, 1, "none.org: Unable to open file\n"},
       {{"main.org", "-o", "sub"}, 1, "sub: Unable to open file\n"},
-      {{"main.org", "-o", "no/such/out.svg"}, 1, "no/such/out.svg: Unable to open file\n"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> arguments{"chart"};
