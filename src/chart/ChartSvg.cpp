@@ -140,6 +140,9 @@ class SvgWriter {
   // The bar between a row and the row below it, on the middle of a pixel.
   static double Bar(const ChartBox& child) { return child.y - M::kMarkAbove - 12.5; }
 
+  // The middle of the band with a box's name, where a column's line branches into it.
+  static double Band(const ChartBox& box) { return box.y + M::kHeaderHeight / 2; }
+
   // From each parent's bottom down to the bar above its children's row, along the bar, and down
   // from it to the top of each child's mark. A column's line runs down its indent, with a branch
   // into each of its boxes' bands.
@@ -150,10 +153,11 @@ class SvgWriter {
       if (child.parent < 0) continue;
       const ChartBox& parent = chart_.boxes[static_cast<std::size_t>(child.parent)];
       if (parent.stacked) {
-        const double line = parent.x + M::kStackIndent / 2 + 0.5;
-        const double band = child.y + M::kHeaderHeight / 2;
-        path += "M" + Number(line) + " " + Number(parent.y + parent.height) + "V" + Number(band) +
-                "H" + Number(child.x);
+        // A column's boxes follow one another, so each piece runs on from the one before.
+        const ChartBox& above = (&child)[-1];
+        const double from = &above == &parent ? parent.y + parent.height : Band(above);
+        path += "M" + Number(parent.x + M::kStackIndent / 2 + 0.5) + " " + Number(from) + "V" +
+                Number(Band(child)) + "H" + Number(child.x);
         continue;
       }
       auto& [left, right] = spans[static_cast<std::size_t>(child.parent)];

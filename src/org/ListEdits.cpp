@@ -1,6 +1,5 @@
 // The edits that rearrange an organization: moves within a sibling list, removal, and moving
 // an item one level up or down the hierarchy.
-#include "oob/Nations.h"
 #include "org/OrgRoot.h"
 
 namespace valdren {
@@ -61,8 +60,7 @@ std::optional<OrgPlace> OrgRoot::LowerPlace(const OrgItem& item) const {
   if (!node || IsFirst(list, node)) return std::nullopt;
   OrgItem& previous = *node->prev->item;
   OrgGroup* const target = previous.AsGroup();
-  if (!target || previous.echelon <= item.echelon) return std::nullopt;
-  if (IsAxis(previous.Nation()) != IsAxis(item.Nation())) return std::nullopt;
+  if (!target || !target->MayHold(item)) return std::nullopt;
   return OrgPlace{target, static_cast<int>(target->children.Size())};
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/Scanner.h"
 #include "oob/Echelon.h"
+#include "oob/Nations.h"
 #include "org/OrgLine.h"
 
 namespace valdren {
@@ -116,6 +117,10 @@ bool OrgGroup::HasLeader() const {
 
 bool OrgGroup::HasSubgroups() const {
   return AnyChild(children, [](const OrgItem& child) { return child.echelon != kPlatoon; });
+}
+
+bool OrgGroup::MayHold(const OrgItem& item) const {
+  return echelon > item.echelon && IsAxis(Nation()) == IsAxis(item.Nation());
 }
 
 }  // namespace valdren

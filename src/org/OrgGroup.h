@@ -23,6 +23,9 @@ class OrgGroup : public OrgItem {
   void SetCommandRating(int rating) override;
   bool HasLeader() const override;
   bool HasSubgroups() const override;
+  // Whether the item may stand in this group's list when the user moves or pastes it there: the
+  // group is of a higher echelon and of the same side.
+  bool MayHold(const OrgItem& item) const;
   OrgGroup* AsGroup() override { return this; }
   const OrgGroup* AsGroup() const override { return this; }
 

@@ -3,7 +3,6 @@
 #include <limits>
 #include <sstream>
 
-#include "oob/Nations.h"
 #include "org/OrgFile.h"
 #include "org/OrgGroup.h"
 
@@ -30,8 +29,7 @@ std::variant<std::unique_ptr<OrgItem>, SubtreeRefusal> ReadSubtree(std::string_v
 
 OrgPlace PastePlace(const OrgRoot& root, const OrgItem* selected, const OrgItem& pasted) {
   const OrgGroup* group = selected ? selected->parent : nullptr;
-  if (selected && (!group || (group->echelon > pasted.echelon &&
-                              IsAxis(group->Nation()) == IsAxis(pasted.Nation())))) {
+  if (selected && (!group || group->MayHold(pasted))) {
     const OrgPlace place = root.PlaceOf(*selected);
     return {place.parent, place.index + 1};
   }
